@@ -1,0 +1,91 @@
+// The number rules every screen shares. A fraction is never an object here: it is the text of a
+// numerator widget and of a denominator widget. These functions judge, read and write such texts.
+// Plain C++: no Qt, so the rules can be tested and fuzzed on their own.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace fraction {
+
+// Joiners of composed step texts.
+inline constexpr std::string_view kPlus = " + ";
+inline constexpr std::string_view kMinus = " - ";
+inline constexpr std::string_view kCross = "×";           // inside a cross product: 3×1
+inline constexpr std::string_view kDenominators = "  ×  "; // between two denominators
+inline constexpr std::string_view kTimes = " × ";          // product texts of the multiplication screens
+
+// The text without leading and trailing blanks.
+std::string trimmed(std::string_view text);
+
+// True for an optionally signed decimal number with an optional exponent, blanks allowed around it:
+// "5", " -3 ", "2.5", ".5", "5.", "1e3", "+4". Not numeric: "", "-", "1e", "1 2", and numbers beyond
+// the range of a double ("1e999"), which could never be computed with.
+bool isNumeric(std::string_view text);
+
+// The value of a numeric text; 0 for any other text (empty, "-", letters).
+double value(std::string_view text);
+
+// The value rounded to the nearest whole number, halves to the even neighbour. Empty when the value is
+// not finite or its size is beyond 2^53, where a double no longer holds every whole number: such
+// values take part in no divisibility test.
+std::optional<std::int64_t> integerValue(double value);
+
+// Rounds halves to the even neighbour (2.5 gives 2, 3.5 gives 4, -2.5 gives -2).
+double roundHalfEven(double value);
+
+// True when the integer value of `dividend` leaves remainder 0 on division by that of `divisor`.
+// A divisor whose integer value is 0 (0, 0.4) divides nothing, and a value without an integer
+// value is never divisible, so no test ever divides by zero or overflows.
+bool divides(double divisor, double dividend);
+
+// The general number format: shortest decimal form with at most 15 significant digits, "-" for
+// negatives, no decimal point for whole numbers (6, -2, 2.5). Sizes of 1e15 and more, or below 1e-4,
+// are written with an exponent (1E+20). A value beyond the range of a double has no number text and
+// is written as the empty text.
+std::string numberText(double value);
+
+// A field's trimmed text, between "(" and ")" when it is numeric with a negative value; otherwise the
+// trimmed text unchanged ("-3" gives "(-3)", "4" gives "4", "-" stays "-").
+std::string bracketed(std::string_view fieldText);
+
+// The number text of a computed number, between "(" and ")" when it is negative.
+std::string bracketedNumber(double value);
+
+// Addition and subtraction use one denominator directly when the two trimmed texts are identical as
+// text: "2" and "02" are different denominators.
+bool sameDenominator(std::string_view b, std::string_view d);
+
+// The reduction search over divisors 1..100 in increasing order; the last common divisor found wins,
+// so a common divisor above 100 is never used (200/400 gives 2/4). `divisor` is 0 and both texts are
+// empty when no divisor was found, which happens only for values without an integer value.
+struct Reduction {
+    std::string numerator;
+    std::string denominator;
+    int divisor = 0;
+};
+Reduction reduce(std::string_view numerator, std::string_view denominator);
+
+// "بقسمة البسط والمقام على  " followed by the divisor: the tooltip of reduced step boxes.
+std::string reductionTooltip(int divisor);
+
+// The whole-number result: the number text of N ÷ D when the integer value of N is divisible by that
+// of D, otherwise the empty text.
+std::string wholeNumberResult(std::string_view numerator, std::string_view denominator);
+
+// The numerator of a mixed number w n/d written as one fraction: d·w + n for n ≥ 0,
+// −(d·w + |n|) for n < 0. (The denominator is d's trimmed text.)
+double mixedNumerator(double whole, double numerator, double denominator);
+
+// What the input filter leaves in a field after a change: the text itself when it is numeric or
+// exactly "-", otherwise the empty text. Arabic-Indic (٠..٩) and Persian (۰..۹) digits are first turned
+// into 0..9, so a pupil with an Arabic keyboard can type numbers.
+std::string filterInput(std::string_view text);
+
+// Text order: character by character from the left by character code, a text that is the beginning
+// of a longer one coming first ("14" before "4", "10" before "7", "7" before "8").
+bool textBefore(std::string_view a, std::string_view b);
+
+} // namespace fraction

@@ -1,0 +1,102 @@
+// A screen: a top-level window built from a layout table, whose widgets are found by their design
+// names ("Label1", 7 is the object "Label1(7)"). The form raises the events of its widgets to the
+// screen's handlers, presses its default and cancel buttons on Enter and Esc, and unloads itself
+// (window closed, object destroyed) on its close box or unload().
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+#include <functional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "ui/spec.h"
+#include "ui/widgets.h"
+
+namespace ui {
+
+// A control-array handler gets the element's index; a single widget's handler gets -1.
+using Handler = std::function<void(int index)>;
+
+QString objectName(std::string_view name, int index);
+
+class Form : public QWidget {
+public:
+    Form(std::string_view name, std::string_view caption, int widthTwips, int heightTwips, Color back);
+    ~Form() override;
+
+    // Creates the widgets of a layout table in their stacking order: pictures marked as backdrop,
+    // then shapes, then labels, lines and pictures, then text boxes, buttons, options and frames.
+    void build(std::span<const Spec> layout);
+
+    QWidget& widget(std::string_view name, int index = -1) const;
+    Label& label(std::string_view name, int index = -1) const;
+    TextBox& textBox(std::string_view name, int index = -1) const;
+    Button& button(std::string_view name, int index = -1) const;
+    Shape& shape(std::string_view name, int index = -1) const;
+    Image& image(std::string_view name, int index = -1) const;
+    Timer& timer(std::string_view name, int index = -1) const;
+    // Every element of a control array, in index order.
+    std::vector<QWidget*> array(std::string_view name) const;
+
+    void onClick(std::string_view name, Handler handler);
+    void onChange(std::string_view name, Handler handler);
+    void onGotFocus(std::string_view name, Handler handler);
+    void onTimer(std::string_view name, Event handler);
+    Event onFormClick;
+
+    // Esc presses the cancel button; Enter presses the default button unless the focus is on a
+    // button, which Enter presses instead. Hidden or disabled buttons are not pressed.
+    void setDefaultButton(std::string_view name) { defaultButton_ = &button(name); }
+    void setCancelButton(std::string_view name) { cancelButton_ = &button(name); }
+
+    // Back: unload this screen. Exit: unload the most recently loaded screen and end the program.
+    void bindBack(std::string_view name);
+    void bindExit(std::string_view name);
+
+    // Closes the window and destroys the screen; the next show starts from its design-time values.
+    void unload() { close(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* create(const Spec& spec);
+    void setTabOrder(std::span<const Spec> layout);
+    void focusFirstInTabOrder();
+    template <class T> T& find(std::string_view name, int index) const;
+
+    QHash<QString, QWidget*> byName_;
+    std::vector<QWidget*> tabOrder_;
+    Button* defaultButton_ = nullptr;
+    Button* cancelButton_ = nullptr;
+    bool shownOnce_ = false;
+};
+
+// The loaded screens and the program's end.
+namespace forms {
+
+using Factory = std::function<Form*()>;
+
+// Makes a screen known by its name, so show() can load it.
+void define(std::string_view name, Factory factory);
+// Shows a screen without blocking: loads it at its design-time values when it is not loaded,
+// otherwise brings it to the front unchanged.
+Form& show(std::string_view name);
+// The loaded screens in load order.
+const std::vector<Form*>& loaded();
+Form* find(std::string_view name);
+// Closes every screen and leaves the event loop with status 0.
+void end();
+
+} // namespace forms
+
+// A modal message box with the information icon and one OK button; returns when it is closed.
+void messageBox(QWidget* parent, std::string_view text, std::string_view title, bool alignRight);
+
+} // namespace ui

@@ -1,0 +1,139 @@
+// The widget kinds of the forms layer: thin Qt subclasses whose state is the Qt widget's own (a
+// caption is the QLabel text, a text the QLineEdit text, Visible is "not hidden"). Each kind raises
+// the events its screens use through a plain callback, set by Form::onClick and friends.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QGroupBox>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "ui/spec.h"
+
+namespace ui {
+
+using Event = std::function<void()>;
+
+QString qstr(std::string_view utf8);
+std::string utf8(const QString& text);
+
+// Visible as the design means it: not hidden, whatever the parent's state.
+inline bool shown(const QWidget& widget) { return !widget.isHidden(); }
+
+class Label : public QLabel {
+public:
+    explicit Label(QWidget* parent);
+    std::string caption() const { return utf8(text()); }
+    // Sets the caption and, when it changed, raises Change at once.
+    void setCaption(std::string_view caption);
+    void setCaption(const QString& caption);
+    Event onClick, onChange;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class TextBox : public QLineEdit {
+public:
+    explicit TextBox(QWidget* parent);
+    std::string value() const { return utf8(text()); }
+    // Assigns the text; Change runs at once, nested, when it differs.
+    void assign(std::string_view text);
+    // Caret to the start, then select to the end ("{Home}+{End}"). Also done again when the mouse
+    // button that gave the focus is released, since Qt places the caret on that release.
+    void selectWhole();
+    Event onClick, onChange, onGotFocus;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool selectOnRelease_ = false;
+};
+
+class Button : public QPushButton {
+public:
+    explicit Button(QWidget* parent);
+    // Setting Value to True: the Click handler runs before this returns (not on a disabled button).
+    void press() { click(); }
+    Event onClick, onGotFocus;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+// An option button: a radio button, or a checkable button for the graphical style.
+class Option : public QRadioButton {
+public:
+    explicit Option(QWidget* parent);
+    Event onClick;
+};
+class GraphicalOption : public QPushButton {
+public:
+    explicit GraphicalOption(QWidget* parent);
+    Event onClick;
+};
+
+class Frame : public QGroupBox {
+public:
+    explicit Frame(QWidget* parent);
+};
+
+// Shapes, lines and pictures are drawn on the screen and let clicks through to it.
+class Shape : public QWidget {
+public:
+    Shape(QWidget* parent, const Spec& spec);
+    // Top in twips, as the screens move the focus frame.
+    void setTopTwips(int top);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor border_, fill_;
+    bool hasFill_, rounded_;
+    int width_;
+};
+
+class Line : public QWidget {
+public:
+    Line(QWidget* parent, const Spec& spec);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPoint from_, to_;
+    QColor color_;
+    int width_;
+};
+
+class Image : public QWidget {
+public:
+    Image(QWidget* parent, PictureFn picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    PictureFn picture_;
+};
+
+class Timer : public QTimer {
+public:
+    explicit Timer(QObject* parent);
+    Event onTick;
+};
+
+// 15 twips are one logical pixel.
+constexpr int pixels(int twips) { return (twips + 7) / 15; }
+
+} // namespace ui
