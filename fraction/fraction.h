@@ -13,7 +13,7 @@ namespace fraction {
 // Joiners of composed step texts.
 inline constexpr std::string_view kPlus = " + ";
 inline constexpr std::string_view kMinus = " - ";
-inline constexpr std::string_view kCross = "×";           // inside a cross product: 3×1
+inline constexpr std::string_view kCross = "×";            // inside a cross product: 3×1
 inline constexpr std::string_view kDenominators = "  ×  "; // between two denominators
 inline constexpr std::string_view kTimes = " × ";          // product texts of the multiplication screens
 
@@ -21,8 +21,9 @@ inline constexpr std::string_view kTimes = " × ";          // product texts of 
 std::string trimmed(std::string_view text);
 
 // True for an optionally signed decimal number with an optional exponent, blanks allowed around it:
-// "5", " -3 ", "2.5", ".5", "5.", "1e3", "+4". Not numeric: "", "-", "1e", "1 2", and numbers beyond
-// the range of a double ("1e999"), which could never be computed with.
+// "5", " -3 ", "2.5", ".5", "5.", "1e3", "+4". Blanks are spaces and tabs. Not numeric: "", "-", "1e",
+// "1 2", and numbers beyond the range of a double, which could never be computed with: "1e999" would
+// read as infinity and "1e-999" as a zero that was not typed.
 bool isNumeric(std::string_view text);
 
 // The value of a numeric text; 0 for any other text (empty, "-", letters).

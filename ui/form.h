@@ -20,10 +20,10 @@ namespace ui {
 // A control-array handler gets the element's index; a single widget's handler gets -1.
 using Handler = std::function<void(int index)>;
 
-QString objectName(std::string_view name, int index);
+QString widgetName(std::string_view name, int index);
 
 class Form : public QWidget {
-public:
+  public:
     Form(std::string_view name, std::string_view caption, int widthTwips, int heightTwips, Color back);
     ~Form() override;
 
@@ -59,19 +59,20 @@ public:
     // Closes the window and destroys the screen; the next show starts from its design-time values.
     void unload() { close(); }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
-    QWidget* create(const Spec& spec);
+  private:
+    QObject* create(const Spec& spec);
+    std::vector<QObject*> elements(std::string_view name) const;
     void setTabOrder(std::span<const Spec> layout);
     void focusFirstInTabOrder();
     template <class T> T& find(std::string_view name, int index) const;
 
-    QHash<QString, QWidget*> byName_;
+    QHash<QString, QObject*> byName_; // widgets and timers by object name
     std::vector<QWidget*> tabOrder_;
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;

@@ -2,8 +2,9 @@
 // kinds, captions, twips, colours, fonts). Rows are built with small constexpr setters so a table
 // reads like the description it comes from:
 //
-//   constexpr auto kStep = ui::label("Label1").font(ui::trad(18, true)).colors(ui::kWhite, ui::rgb(0x004040));
-//   constexpr ui::Spec kLayout[] = { kStep.idx(0).at(6420, 1620, 2475, 615).tip("..."), ... };
+//   constexpr auto kStep = ui::label("Label1").font(ui::trad(18, true)).colors(ui::kWhite,
+//   ui::rgb(0x004040)); constexpr ui::Spec kLayout[] = { kStep.idx(0).at(6420, 1620, 2475, 615).tip("..."),
+//   ... };
 #pragma once
 
 #include <cstdint>
@@ -26,9 +27,9 @@ constexpr Color rgb(std::uint32_t value) { return {value, true}; }
 inline constexpr Color kWhite = rgb(0xFFFFFF);
 inline constexpr Color kBlack = rgb(0x000000);
 inline constexpr Color kYellow = rgb(0xFFFF00);
-inline constexpr Color kHighlightText = kWhite;    // the system's highlight-text colour
-inline constexpr Color kDesktop = rgb(0x3A6EA5);   // the system's desktop colour
-inline constexpr Color kWindow = kWhite;           // the system's window colour
+inline constexpr Color kHighlightText = kWhite;     // the system's highlight-text colour
+inline constexpr Color kDesktop = rgb(0x3A6EA5);    // the system's desktop colour
+inline constexpr Color kWindow = kWhite;            // the system's window colour
 inline constexpr Color kButtonFace = rgb(0xD4D0C8); // the system's button colour
 
 struct Font {
@@ -58,48 +59,177 @@ struct Spec {
     bool border = false; // BorderStyle 1: single border on labels, thin frame on text boxes
     bool visible = true;
     bool enabled = true;
-    bool graphical = false; // buttons and options drawn in their back colour
-    bool checked = false;   // options
-    bool backdrop = false;  // a picture behind every other widget
-    bool rounded = false;   // shapes
-    int maxLength = 0;      // text boxes; 0 means no limit
-    int tab = -1;           // tab position; -1 keeps the widget out of the tab order
-    int interval = 0;       // timers, in milliseconds
-    int lineWidth = 1;      // shapes and lines, in pixels
-    Color lineColor, fill;  // shapes: border and fill; lines: colour
+    bool graphical = false;  // buttons and options drawn in their back colour
+    bool checked = false;    // options
+    bool backdrop = false;   // a picture behind every other widget
+    bool rounded = false;    // shapes
+    int maxLength = 0;       // text boxes; 0 means no limit
+    int tab = -1;            // tab position; -1 keeps the widget out of the tab order
+    int interval = 0;        // timers, in milliseconds
+    int lineWidth = 1;       // shapes and lines, in pixels
+    Color lineColor, fill;   // shapes: border and fill; lines: colour
     std::string_view parent; // name of the enclosing Frame, if any
     PictureFn picture = nullptr;
     CursorFn pointer = nullptr;
 
-    constexpr Spec idx(int i) const { auto s = *this; s.index = i; return s; }
-    constexpr Spec at(int l, int t, int w, int h) const { auto s = *this; s.left = l; s.top = t; s.width = w; s.height = h; return s; }
-    constexpr Spec size(int w, int h) const { auto s = *this; s.width = w; s.height = h; return s; }
-    constexpr Spec pos(int l, int t) const { auto s = *this; s.left = l; s.top = t; return s; }
-    constexpr Spec text(std::string_view c) const { auto s = *this; s.caption = c; return s; }
-    constexpr Spec tip(std::string_view t) const { auto s = *this; s.tooltip = t; return s; }
-    constexpr Spec colors(Color f, Color b) const { auto s = *this; s.fore = f; s.back = b; return s; }
-    constexpr Spec foreColor(Color f) const { auto s = *this; s.fore = f; return s; }
-    constexpr Spec backColor(Color b) const { auto s = *this; s.back = b; return s; }
-    constexpr Spec transparent() const { auto s = *this; s.back = {}; return s; }
-    constexpr Spec withFont(Font f) const { auto s = *this; s.font = f; return s; }
-    constexpr Spec center() const { auto s = *this; s.align = Align::Center; return s; }
-    constexpr Spec right() const { auto s = *this; s.align = Align::Right; return s; }
-    constexpr Spec rtl() const { auto s = *this; s.rightToLeft = true; return s; }
-    constexpr Spec bordered(bool b = true) const { auto s = *this; s.border = b; return s; }
-    constexpr Spec hidden(bool h = true) const { auto s = *this; s.visible = !h; return s; }
-    constexpr Spec disabled() const { auto s = *this; s.enabled = false; return s; }
-    constexpr Spec asGraphical() const { auto s = *this; s.graphical = true; return s; }
-    constexpr Spec selected() const { auto s = *this; s.checked = true; return s; }
-    constexpr Spec asBackdrop() const { auto s = *this; s.backdrop = true; return s; }
-    constexpr Spec roundedCorners() const { auto s = *this; s.rounded = true; return s; }
-    constexpr Spec maxLen(int n) const { auto s = *this; s.maxLength = n; return s; }
-    constexpr Spec tabAt(int t) const { auto s = *this; s.tab = t; return s; }
-    constexpr Spec every(int ms) const { auto s = *this; s.interval = ms; return s; }
-    constexpr Spec outline(Color c, int width) const { auto s = *this; s.lineColor = c; s.lineWidth = width; return s; }
-    constexpr Spec filled(Color c) const { auto s = *this; s.fill = c; return s; }
-    constexpr Spec in(std::string_view frame) const { auto s = *this; s.parent = frame; return s; }
-    constexpr Spec showing(PictureFn p) const { auto s = *this; s.picture = p; return s; }
-    constexpr Spec cursor(CursorFn c) const { auto s = *this; s.pointer = c; return s; }
+    constexpr Spec called(std::string_view n, int i = -1) const {
+        auto s = *this;
+        s.name = n;
+        s.index = i;
+        return s;
+    }
+    constexpr Spec idx(int i) const {
+        auto s = *this;
+        s.index = i;
+        return s;
+    }
+    constexpr Spec at(int l, int t, int w, int h) const {
+        auto s = *this;
+        s.left = l;
+        s.top = t;
+        s.width = w;
+        s.height = h;
+        return s;
+    }
+    constexpr Spec size(int w, int h) const {
+        auto s = *this;
+        s.width = w;
+        s.height = h;
+        return s;
+    }
+    constexpr Spec pos(int l, int t) const {
+        auto s = *this;
+        s.left = l;
+        s.top = t;
+        return s;
+    }
+    constexpr Spec text(std::string_view c) const {
+        auto s = *this;
+        s.caption = c;
+        return s;
+    }
+    constexpr Spec tip(std::string_view t) const {
+        auto s = *this;
+        s.tooltip = t;
+        return s;
+    }
+    constexpr Spec colors(Color f, Color b) const {
+        auto s = *this;
+        s.fore = f;
+        s.back = b;
+        return s;
+    }
+    constexpr Spec foreColor(Color f) const {
+        auto s = *this;
+        s.fore = f;
+        return s;
+    }
+    constexpr Spec backColor(Color b) const {
+        auto s = *this;
+        s.back = b;
+        return s;
+    }
+    constexpr Spec transparent() const {
+        auto s = *this;
+        s.back = {};
+        return s;
+    }
+    constexpr Spec withFont(Font f) const {
+        auto s = *this;
+        s.font = f;
+        return s;
+    }
+    constexpr Spec center() const {
+        auto s = *this;
+        s.align = Align::Center;
+        return s;
+    }
+    constexpr Spec right() const {
+        auto s = *this;
+        s.align = Align::Right;
+        return s;
+    }
+    constexpr Spec rtl() const {
+        auto s = *this;
+        s.rightToLeft = true;
+        return s;
+    }
+    constexpr Spec bordered(bool b = true) const {
+        auto s = *this;
+        s.border = b;
+        return s;
+    }
+    constexpr Spec hidden(bool h = true) const {
+        auto s = *this;
+        s.visible = !h;
+        return s;
+    }
+    constexpr Spec disabled() const {
+        auto s = *this;
+        s.enabled = false;
+        return s;
+    }
+    constexpr Spec asGraphical() const {
+        auto s = *this;
+        s.graphical = true;
+        return s;
+    }
+    constexpr Spec selected() const {
+        auto s = *this;
+        s.checked = true;
+        return s;
+    }
+    constexpr Spec asBackdrop() const {
+        auto s = *this;
+        s.backdrop = true;
+        return s;
+    }
+    constexpr Spec roundedCorners() const {
+        auto s = *this;
+        s.rounded = true;
+        return s;
+    }
+    constexpr Spec maxLen(int n) const {
+        auto s = *this;
+        s.maxLength = n;
+        return s;
+    }
+    constexpr Spec tabAt(int t) const {
+        auto s = *this;
+        s.tab = t;
+        return s;
+    }
+    constexpr Spec every(int ms) const {
+        auto s = *this;
+        s.interval = ms;
+        return s;
+    }
+    constexpr Spec outline(Color c, int width) const {
+        auto s = *this;
+        s.lineColor = c;
+        s.lineWidth = width;
+        return s;
+    }
+    constexpr Spec filled(Color c) const {
+        auto s = *this;
+        s.fill = c;
+        return s;
+    }
+    constexpr Spec in(std::string_view frame) const {
+        auto s = *this;
+        s.parent = frame;
+        return s;
+    }
+    constexpr Spec showing(PictureFn p) const {
+        auto s = *this;
+        s.picture = p;
+        return s;
+    }
+    constexpr Spec cursor(CursorFn c) const {
+        auto s = *this;
+        s.pointer = c;
+        return s;
+    }
 };
 
 constexpr Spec make(Kind kind, std::string_view name, int index) {

@@ -27,20 +27,19 @@ std::string utf8(const QString& text);
 inline bool shown(const QWidget& widget) { return !widget.isHidden(); }
 
 class Label : public QLabel {
-public:
+  public:
     explicit Label(QWidget* parent);
     std::string caption() const { return utf8(text()); }
     // Sets the caption and, when it changed, raises Change at once.
     void setCaption(std::string_view caption);
-    void setCaption(const QString& caption);
     Event onClick, onChange;
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 class TextBox : public QLineEdit {
-public:
+  public:
     explicit TextBox(QWidget* parent);
     std::string value() const { return utf8(text()); }
     // Assigns the text; Change runs at once, nested, when it differs.
@@ -50,85 +49,85 @@ public:
     void selectWhole();
     Event onClick, onChange, onGotFocus;
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool selectOnRelease_ = false;
 };
 
 class Button : public QPushButton {
-public:
+  public:
     explicit Button(QWidget* parent);
     // Setting Value to True: the Click handler runs before this returns (not on a disabled button).
     void press() { click(); }
     Event onClick, onGotFocus;
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
 // An option button: a radio button, or a checkable button for the graphical style.
 class Option : public QRadioButton {
-public:
+  public:
     explicit Option(QWidget* parent);
     Event onClick;
 };
 class GraphicalOption : public QPushButton {
-public:
+  public:
     explicit GraphicalOption(QWidget* parent);
     Event onClick;
 };
 
 class Frame : public QGroupBox {
-public:
+  public:
     explicit Frame(QWidget* parent);
 };
 
 // Shapes, lines and pictures are drawn on the screen and let clicks through to it.
 class Shape : public QWidget {
-public:
+  public:
     Shape(QWidget* parent, const Spec& spec);
     // Top in twips, as the screens move the focus frame.
     void setTopTwips(int top);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor border_, fill_;
     bool hasFill_, rounded_;
     int width_;
 };
 
 class Line : public QWidget {
-public:
+  public:
     Line(QWidget* parent, const Spec& spec);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPoint from_, to_;
     QColor color_;
     int width_;
 };
 
 class Image : public QWidget {
-public:
+  public:
     Image(QWidget* parent, PictureFn picture);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     PictureFn picture_;
 };
 
 class Timer : public QTimer {
-public:
+  public:
     explicit Timer(QObject* parent);
     Event onTick;
 };

@@ -1,0 +1,14 @@
+// The main menu `frmqqq`: nine buttons open the other screens, the tenth ends the program, and a
+// frame follows whichever button has the focus.
+#pragma once
+
+#include "ui/form.h"
+
+namespace app {
+
+class MainMenu : public ui::Form {
+  public:
+    MainMenu();
+};
+
+} // namespace app

@@ -1,0 +1,162 @@
+#include "fraction/fraction.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace fraction {
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+constexpr double kLargestWhole = 9007199254740992.0; // 2^53
+constexpr int kLargestDivisor = 100;
+
+std::string_view trimmedView(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads an optionally signed decimal number with an optional exponent, blanks around it allowed.
+// std::from_chars reads the same forms in every locale, but refuses a "+" and also accepts "inf"
+// and "nan", so the sign is taken here and the rest must start with a digit or a point. A number
+// beyond the range of a double is refused in both directions: 1e999 would read as infinity and
+// 1e-999 as a zero the pupil did not type.
+std::optional<double> parse(std::string_view text) {
+    std::string_view rest = trimmedView(text);
+    const bool negative = rest.starts_with('-');
+    if (negative || rest.starts_with('+'))
+        rest.remove_prefix(1);
+    if (rest.empty() || !(isDigit(rest.front()) || rest.front() == '.'))
+        return std::nullopt;
+    double number = 0.0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
+    if (error != std::errc{} || end != rest.data() + rest.size())
+        return std::nullopt;
+    return negative ? -number : number;
+}
+
+// Arabic-Indic digits U+0660..U+0669 are D9 A0..D9 A9 in UTF-8, Persian digits U+06F0..U+06F9 are
+// DB B0..DB B9; the digit's value is the distance of the second byte from the first digit's.
+std::optional<char> latinDigit(char lead, char trail) {
+    const auto lead8 = static_cast<unsigned char>(lead);
+    const auto trail8 = static_cast<unsigned char>(trail);
+    if (lead8 == 0xD9 && trail8 >= 0xA0 && trail8 <= 0xA9)
+        return static_cast<char>('0' + (trail8 - 0xA0));
+    if (lead8 == 0xDB && trail8 >= 0xB0 && trail8 <= 0xB9)
+        return static_cast<char>('0' + (trail8 - 0xB0));
+    return std::nullopt;
+}
+
+std::string withLatinDigits(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto digit = i + 1 < text.size() ? latinDigit(text[i], text[i + 1]) : std::nullopt;
+        if (digit) {
+            result += *digit;
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+std::string trimmed(std::string_view text) { return std::string(trimmedView(text)); }
+
+bool isNumeric(std::string_view text) { return parse(text).has_value(); }
+
+double value(std::string_view text) { return parse(text).value_or(0.0); }
+
+double roundHalfEven(double value) {
+    // std::round takes halves away from zero; a half is rounded as twice the nearest whole to value/2.
+    if (std::fabs(value - std::trunc(value)) == 0.5)
+        return 2.0 * std::round(value / 2.0);
+    return std::round(value);
+}
+
+std::optional<std::int64_t> integerValue(double value) {
+    const double whole = roundHalfEven(value);
+    if (!std::isfinite(whole) || std::fabs(whole) > kLargestWhole)
+        return std::nullopt;
+    return static_cast<std::int64_t>(whole);
+}
+
+bool divides(double divisor, double dividend) {
+    const auto wholeDivisor = integerValue(divisor);
+    const auto wholeDividend = integerValue(dividend);
+    if (!wholeDivisor || !wholeDividend || *wholeDivisor == 0)
+        return false;
+    return *wholeDividend % *wholeDivisor == 0;
+}
+
+std::string numberText(double value) {
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0.0)
+        value = 0.0; // drops the sign of -0
+    // Room for a sign, 15 digits, a point and a four-character exponent, with room to spare.
+    std::array<char, 32> buffer{};
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+    std::string text(buffer.data(), written.ptr);
+    if (const auto e = text.find('e'); e != std::string::npos)
+        text[e] = 'E';
+    return text;
+}
+
+std::string bracketed(std::string_view fieldText) {
+    std::string text = trimmed(fieldText);
+    return value(text) < 0.0 ? "(" + text + ")" : text;
+}
+
+// Judged by the text, so -0 (written "0") and non-finite values (written "") stay bare.
+std::string bracketedNumber(double value) {
+    std::string text = numberText(value);
+    return text.starts_with('-') ? "(" + text + ")" : text;
+}
+
+bool sameDenominator(std::string_view b, std::string_view d) { return trimmed(b) == trimmed(d); }
+
+Reduction reduce(std::string_view numerator, std::string_view denominator) {
+    const double n = value(numerator);
+    const double d = value(denominator);
+    Reduction result;
+    for (int i = 1; i <= kLargestDivisor; ++i) {
+        if (divides(i, d) && divides(i, n))
+            result = {numberText(n / i), numberText(d / i), i};
+    }
+    return result;
+}
+
+std::string reductionTooltip(int divisor) { return "بقسمة البسط والمقام على  " + numberText(divisor); }
+
+std::string wholeNumberResult(std::string_view numerator, std::string_view denominator) {
+    const double n = value(numerator);
+    const double d = value(denominator);
+    return divides(d, n) ? numberText(n / d) : std::string();
+}
+
+double mixedNumerator(double whole, double numerator, double denominator) {
+    const double magnitude = denominator * whole + std::fabs(numerator);
+    return numerator < 0.0 ? -magnitude : magnitude;
+}
+
+std::string filterInput(std::string_view text) {
+    std::string latin = withLatinDigits(text);
+    return isNumeric(latin) || latin == "-" ? latin : std::string();
+}
+
+bool textBefore(std::string_view a, std::string_view b) {
+    // char_traits<char> compares bytes as unsigned, and UTF-8 byte order is character code order.
+    return a < b;
+}
+
+} // namespace fraction

@@ -1,0 +1,84 @@
+#include "tests/support/driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace driver {
+
+ui::Form& open(const char* name) {
+    ui::Form& form = ui::forms::show(name);
+    settle();
+    return form;
+}
+
+void settle() {
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+void type(QWidget& target, const QString& text) {
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(&target, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(&target, &release);
+    }
+}
+
+void overtype(QWidget& box, const QString& text) {
+    click(box);
+    key(box, Qt::Key_Home);
+    key(box, Qt::Key_End, Qt::ShiftModifier);
+    type(box, text);
+}
+
+void key(QWidget& target, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(&target, key, modifiers);
+}
+
+void click(QWidget& target) { clickAt(target, target.rect().center()); }
+
+void clickAt(QWidget& target, QPoint point) {
+    // A click on a window behind others brings it to the front first, as a person's click does.
+    if (!target.window()->isActiveWindow()) {
+        target.window()->activateWindow();
+        QApplication::processEvents();
+    }
+    QTest::mouseClick(&target, Qt::LeftButton, Qt::NoModifier, point);
+}
+
+std::string textOf(const QWidget& widget) {
+    if (auto* label = qobject_cast<const QLabel*>(&widget))
+        return label->text().toStdString();
+    if (auto* box = qobject_cast<const QLineEdit*>(&widget))
+        return box->text().toStdString();
+    if (auto* button = qobject_cast<const QAbstractButton*>(&widget))
+        return button->text().toStdString();
+    return widget.windowTitle().toStdString();
+}
+
+// A message box runs its own event loop; a zero-interval timer keeps looking for it there.
+MessageBoxes::MessageBoxes() : timer_(new QTimer) {
+    timer_->setInterval(0);
+    connection_ = QObject::connect(timer_, &QTimer::timeout, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        seen_.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+        box->button(QMessageBox::Ok)->click();
+    });
+    timer_->start();
+}
+
+MessageBoxes::~MessageBoxes() {
+    QObject::disconnect(connection_);
+    delete timer_;
+}
+
+} // namespace driver

@@ -1,0 +1,59 @@
+// Drives the program as a person would, through the automation contract: screens and widgets are
+// found by their object names, keys are typed and buttons clicked with real input events.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace driver {
+
+// Opens a screen as the menu would and lets the event loop run once, so it is activated and its
+// first widget has the focus.
+ui::Form& open(const char* name);
+
+// Lets pending events run, including the destruction of unloaded screens.
+void settle();
+
+// The widget of a screen by its object name ("Label1(7)"), failing the test when it is missing.
+template <class T = QWidget> T& find(const QWidget& screen, const QString& name) {
+    auto* found = screen.findChild<T*>(name);
+    if (!found)
+        qFatal("no widget %s in %s", qPrintable(name), qPrintable(screen.objectName()));
+    return *found;
+}
+
+// Types text into the focused widget of the active window, one key event per character; any
+// character, Arabic letters and digits included.
+void type(QWidget& target, const QString& text);
+// Gives a text box the focus with a click, selects its text as Home, Shift+End would, and types.
+void overtype(QWidget& box, const QString& text);
+void key(QWidget& target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// A left click in the middle of the widget (or at a point of it).
+void click(QWidget& target);
+void clickAt(QWidget& target, QPoint point);
+
+// The text, caption or title of a widget as UTF-8, for comparisons with the design's texts.
+std::string textOf(const QWidget& widget);
+
+// Catches the message boxes that open while it lives, records them and closes each with OK.
+class MessageBoxes {
+  public:
+    struct Seen {
+        std::string title, text;
+    };
+    MessageBoxes();
+    ~MessageBoxes();
+    const std::vector<Seen>& seen() const { return seen_; }
+
+  private:
+    std::vector<Seen> seen_;
+    QMetaObject::Connection connection_;
+    class QTimer* timer_;
+};
+
+} // namespace driver

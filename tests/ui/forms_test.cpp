@@ -1,0 +1,184 @@
+// The forms layer's runtime semantics, on a small screen made for the tests.
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/driver.h"
+#include "ui/form.h"
+
+namespace {
+
+constexpr ui::Spec kLayout[] = {
+    ui::textBox("Text1", 0).at(150, 150, 1500, 450).text("1").tabAt(0),
+    ui::textBox("Text1", 1).at(150, 750, 1500, 450).text("2").tabAt(1),
+    ui::label("Label1").at(2000, 150, 1500, 450).text("design"),
+    ui::button("Command1").at(150, 1500, 1500, 450).text("default").tabAt(2),
+    ui::button("Command2").at(2000, 1500, 1500, 450).text("cancel").tabAt(3),
+    ui::timer("Timer1").every(10),
+};
+
+// Records the events it sees, in order, so nesting and ordering can be checked.
+class Probe : public ui::Form {
+  public:
+    Probe() : Form("frmprobe", "probe", 4000, 3000, ui::kWhite) {
+        build(kLayout);
+        setDefaultButton("Command1");
+        setCancelButton("Command2");
+        onClick("Command1", [this](int) { log.push_back("default"); });
+        onClick("Command2", [this](int) { log.push_back("cancel"); });
+        onChange("Label1", [this](int) { log.push_back("label " + label("Label1").caption()); });
+        onTimer("Timer1", [this] { ++ticks; });
+    }
+    std::vector<std::string> log;
+    int ticks = 0;
+};
+
+class Forms : public testing::Test {
+  protected:
+    void SetUp() override {
+        ui::forms::define("frmprobe", [] { return new Probe; });
+    }
+    Probe& open() { return static_cast<Probe&>(driver::open("frmprobe")); }
+};
+
+TEST_F(Forms, ChangeRunsNestedInsideTheAssignmentThatCausedIt) {
+    Probe& probe = open();
+    // A handler that resets a zero to "1", as the screens do after a refused value.
+    probe.onChange("Text1", [&probe](int index) {
+        ui::TextBox& box = probe.textBox("Text1", index);
+        probe.log.push_back("enter " + std::to_string(index) + " " + box.value());
+        if (box.value() == "0")
+            box.assign("1");
+        probe.log.push_back("leave " + std::to_string(index) + " " + box.value());
+    });
+    probe.textBox("Text1", 1).assign("0");
+    const std::vector<std::string> expected = {"enter 1 0", "enter 1 1", "leave 1 1", "leave 1 1"};
+    EXPECT_EQ(probe.log, expected);
+}
+
+TEST_F(Forms, ChangeRunsOnTypingAndOnlyWhenTheValueChanges) {
+    Probe& probe = open();
+    int changes = 0;
+    probe.onChange("Text1", [&changes](int) { ++changes; });
+    probe.textBox("Text1", 0).assign("1"); // unchanged
+    EXPECT_EQ(changes, 0);
+    driver::overtype(probe.textBox("Text1", 0), "42");
+    EXPECT_EQ(probe.textBox("Text1", 0).text(), "42");
+    EXPECT_EQ(changes, 2);
+    probe.label("Label1").setCaption("design");
+    probe.label("Label1").setCaption("next");
+    EXPECT_EQ(probe.log, std::vector<std::string>{"label next"});
+}
+
+TEST_F(Forms, ControlArrayHandlersReceiveTheIndex) {
+    Probe& probe = open();
+    std::vector<int> indexes;
+    probe.onChange("Text1", [&indexes](int index) { indexes.push_back(index); });
+    probe.textBox("Text1", 1).assign("7");
+    probe.textBox("Text1", 0).assign("7");
+    EXPECT_EQ(indexes, (std::vector<int>{1, 0}));
+}
+
+TEST_F(Forms, PressingFromCodeRunsClickBeforeReturningButNotWhenDisabled) {
+    Probe& probe = open();
+    probe.button("Command1").press();
+    EXPECT_EQ(probe.log, std::vector<std::string>{"default"});
+    probe.button("Command1").setEnabled(false);
+    probe.button("Command1").press();
+    EXPECT_EQ(probe.log.size(), 1U);
+}
+
+struct KeyCase {
+    const char* focus; // widget holding the focus
+    Qt::Key key;
+    bool hideDefault;
+    std::vector<std::string> expected;
+};
+
+class Keys : public Forms, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(Keys, EnterAndEscPressTheRightButton) {
+    const KeyCase& c = GetParam();
+    Probe& probe = open();
+    probe.button("Command1").setHidden(c.hideDefault);
+    QWidget& focus = driver::find(probe, c.focus);
+    focus.setFocus();
+    driver::key(focus, c.key);
+    EXPECT_EQ(probe.log, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, Keys,
+    testing::Values(KeyCase{"Text1(0)", Qt::Key_Return, false, {"default"}},
+                    KeyCase{"Text1(0)", Qt::Key_Enter, false, {"default"}},
+                    KeyCase{"Command2", Qt::Key_Return, false, {"cancel"}}, // the focused button
+                    KeyCase{"Text1(0)", Qt::Key_Return, true, {}},          // a hidden default is not pressed
+                    KeyCase{"Text1(0)", Qt::Key_Escape, false, {"cancel"}},
+                    KeyCase{"Command1", Qt::Key_Escape, false, {"cancel"}}));
+
+TEST_F(Forms, OpeningFocusesTheFirstWidgetInTabOrder) {
+    Probe& probe = open();
+    EXPECT_EQ(QApplication::focusWidget(), &probe.textBox("Text1", 0));
+}
+
+TEST_F(Forms, ShowingALoadedScreenKeepsItsStateAndUnloadingDropsIt) {
+    Probe* first = &open();
+    first->textBox("Text1", 0).setText("typed");
+    EXPECT_EQ(&open(), first);
+    EXPECT_EQ(first->textBox("Text1", 0).text(), "typed");
+
+    first->unload();
+    driver::settle();
+    EXPECT_EQ(ui::forms::find("frmprobe"), nullptr);
+    EXPECT_EQ(open().textBox("Text1", 0).text(), "1");
+}
+
+TEST_F(Forms, LoadedScreensAreListedInLoadOrder) {
+    ui::forms::define("frmother", [] { return new ui::Form("frmother", "other", 3000, 3000, ui::kBlack); });
+    Probe& probe = open();
+    ui::Form& other = driver::open("frmother");
+    ASSERT_EQ(ui::forms::loaded().size(), 2U);
+    EXPECT_EQ(ui::forms::loaded()[0], &probe);
+    EXPECT_EQ(ui::forms::loaded()[1], &other);
+    open(); // to the front: the order of loading stays
+    EXPECT_EQ(ui::forms::loaded()[1], &other);
+    ui::forms::end();
+    driver::settle();
+    EXPECT_TRUE(ui::forms::loaded().empty());
+}
+
+TEST_F(Forms, TimersRunWhileTheScreenIsLoaded) {
+    Probe& probe = open();
+    QPointer<ui::Timer> timer = &probe.timer("Timer1");
+    EXPECT_EQ(timer->interval(), 10);
+    QTRY_VERIFY_WITH_TIMEOUT(probe.ticks >= 2, 2000);
+    probe.unload();
+    driver::settle();
+    EXPECT_TRUE(timer.isNull());
+}
+
+TEST_F(Forms, MessageBoxesAreModalWithTheirTitleAndText) {
+    Probe& probe = open();
+    driver::MessageBoxes boxes;
+    ui::messageBox(&probe, "المقام لا يساوي صفر", "تنبيه ", true);
+    ASSERT_EQ(boxes.seen().size(), 1U);
+    EXPECT_EQ(boxes.seen()[0].title, "تنبيه ");
+    EXPECT_EQ(boxes.seen()[0].text, "المقام لا يساوي صفر");
+}
+
+TEST_F(Forms, GeometryIsTwipsOverFifteen) {
+    Probe& probe = open();
+    EXPECT_EQ(probe.size(), QSize(267, 200)); // 4000 x 3000 twips
+    EXPECT_EQ(probe.textBox("Text1", 1).geometry(), QRect(10, 50, 100, 30));
+    EXPECT_EQ(ui::pixels(4250), 283);
+}
+
+TEST_F(Forms, ClickSelectsNothingByItselfButSelectWholeSurvivesTheClick) {
+    Probe& probe = open();
+    ui::TextBox& box = probe.textBox("Text1", 1);
+    box.onGotFocus = [&box] { box.selectWhole(); };
+    driver::click(box);
+    EXPECT_EQ(box.selectedText(), "2");
+}
+
+} // namespace

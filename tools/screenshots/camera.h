@@ -1,0 +1,28 @@
+// The screenshot tool's shared parts: each area of the program has a function that opens its
+// screens, drives them into the state worth showing and takes their pictures.
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+class QWidget;
+
+namespace shots {
+
+class Camera {
+  public:
+    explicit Camera(QDir folder) : folder_(std::move(folder)) {}
+    // Lets pending events run, then saves the widget's picture as folder/name.png.
+    void take(QWidget& window, const QString& name) const;
+
+  private:
+    QDir folder_;
+};
+
+void menu(const Camera& camera);
+void solveScreens(const Camera& camera);
+void testScreens(const Camera& camera);
+void mixedScreen(const Camera& camera);
+void worksheetScreen(const Camera& camera);
+
+} // namespace shots

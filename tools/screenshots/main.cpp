@@ -1,0 +1,34 @@
+// Renders the screens to PNG files in the folder given on the command line:
+//   screenshots docs/screens
+// It runs on Qt's offscreen platform, so no display is needed.
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+
+#include "app/app.h"
+#include "tools/screenshots/camera.h"
+
+namespace shots {
+
+void Camera::take(QWidget& window, const QString& name) const {
+    QApplication::processEvents();
+    if (!window.grab().save(folder_.filePath(name + QStringLiteral(".png"))))
+        qFatal("cannot write %s", qPrintable(name));
+}
+
+} // namespace shots
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screens"));
+    folder.mkpath(QStringLiteral("."));
+    app::start();
+    const shots::Camera camera(folder);
+    shots::menu(camera);
+    shots::solveScreens(camera);
+    shots::testScreens(camera);
+    shots::mixedScreen(camera);
+    shots::worksheetScreen(camera);
+    return 0;
+}

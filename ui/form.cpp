@@ -1,0 +1,321 @@
+#include "ui/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QThread>
+
+#include <algorithm>
+#include <map>
+
+#include "ui/style.h"
+
+namespace ui {
+
+QString widgetName(std::string_view name, int index) {
+    const QString base = qstr(name);
+    return index < 0 ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
+}
+
+namespace {
+
+std::vector<Form*>& loadedForms() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+// Stacking layers: what a layout table lists is created layer by layer, so later layers cover
+// earlier ones whatever the order of the table.
+int layerOf(const Spec& spec) {
+    if (spec.backdrop)
+        return 0;
+    switch (spec.kind) {
+    case Kind::Shape:
+        return 1;
+    case Kind::Label:
+    case Kind::Line:
+    case Kind::Image:
+    case Kind::Timer:
+        return 2;
+    default:
+        return 3;
+    }
+}
+
+bool pressable(const QAbstractButton* button) { return button && shown(*button) && button->isEnabled(); }
+
+} // namespace
+
+Form::Form(std::string_view name, std::string_view caption, int widthTwips, int heightTwips, Color back) {
+    setObjectName(qstr(name));
+    setWindowTitle(qstr(caption));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    setLayoutDirection(Qt::LeftToRight);
+    applyBackground(*this, back);
+    loadedForms().push_back(this);
+}
+
+Form::~Form() { std::erase(loadedForms(), this); }
+
+void Form::build(std::span<const Spec> layout) {
+    for (int layer = 0; layer <= 3; ++layer)
+        for (const Spec& spec : layout)
+            if (layerOf(spec) == layer)
+                byName_.insert(widgetName(spec.name, spec.index), create(spec));
+    setTabOrder(layout);
+}
+
+QObject* Form::create(const Spec& spec) {
+    QWidget* parent = spec.parent.empty() ? this : &widget(spec.parent);
+    QWidget* created = nullptr;
+    switch (spec.kind) {
+    case Kind::Label:
+        created = makeLabel(parent, spec);
+        break;
+    case Kind::TextBox:
+        created = makeTextBox(parent, spec);
+        break;
+    case Kind::Button:
+        created = makeButton(parent, spec);
+        break;
+    case Kind::Option:
+        created = makeOption(parent, spec);
+        break;
+    case Kind::Frame:
+        created = makeFrame(parent, spec);
+        break;
+    case Kind::Shape:
+        created = new Shape(parent, spec);
+        break;
+    case Kind::Line:
+        created = new Line(parent, spec);
+        break;
+    case Kind::Image:
+        created = new Image(parent, spec.picture);
+        break;
+    case Kind::Timer: {
+        auto* timer = new Timer(this);
+        timer->setObjectName(widgetName(spec.name, spec.index));
+        timer->setInterval(spec.interval);
+        timer->start();
+        return timer;
+    }
+    }
+    created->setObjectName(widgetName(spec.name, spec.index));
+    if (spec.kind != Kind::Line)
+        created->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height));
+    if (!spec.tooltip.empty())
+        created->setToolTip(qstr(spec.tooltip));
+    created->setEnabled(spec.enabled);
+    created->setVisible(spec.visible);
+    created->raise();
+    return created;
+}
+
+void Form::setTabOrder(std::span<const Spec> layout) {
+    std::vector<const Spec*> ordered;
+    for (const Spec& spec : layout)
+        if (spec.tab >= 0)
+            ordered.push_back(&spec);
+    std::stable_sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
+    for (const Spec* spec : ordered)
+        tabOrder_.push_back(&widget(spec->name, spec->index));
+    for (size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+}
+
+template <class T> T& Form::find(std::string_view name, int index) const {
+    const QString key = widgetName(name, index);
+    auto* typed = dynamic_cast<T*>(byName_.value(key));
+    if (!typed)
+        qFatal("%s has no widget %s of the kind asked for", qPrintable(objectName()), qPrintable(key));
+    return *typed;
+}
+
+QWidget& Form::widget(std::string_view name, int index) const { return find<QWidget>(name, index); }
+Label& Form::label(std::string_view name, int index) const { return find<Label>(name, index); }
+TextBox& Form::textBox(std::string_view name, int index) const { return find<TextBox>(name, index); }
+Button& Form::button(std::string_view name, int index) const { return find<Button>(name, index); }
+Shape& Form::shape(std::string_view name, int index) const { return find<Shape>(name, index); }
+Image& Form::image(std::string_view name, int index) const { return find<Image>(name, index); }
+Timer& Form::timer(std::string_view name, int index) const { return find<Timer>(name, index); }
+
+std::vector<QObject*> Form::elements(std::string_view name) const {
+    std::map<int, QObject*> byIndex;
+    const QString prefix = qstr(name) + '(';
+    for (auto it = byName_.begin(); it != byName_.end(); ++it) {
+        if (it.key() == qstr(name))
+            byIndex[-1] = it.value();
+        else if (it.key().startsWith(prefix))
+            byIndex[it.key().mid(prefix.size()).chopped(1).toInt()] = it.value();
+    }
+    std::vector<QObject*> result;
+    for (const auto& [index, object] : byIndex)
+        result.push_back(object);
+    return result;
+}
+
+std::vector<QWidget*> Form::array(std::string_view name) const {
+    std::vector<QWidget*> widgets;
+    for (QObject* object : elements(name))
+        if (auto* w = qobject_cast<QWidget*>(object))
+            widgets.push_back(w);
+    return widgets;
+}
+
+namespace {
+
+int indexOf(const QObject* object) {
+    const QString name = object->objectName();
+    const qsizetype open = name.indexOf('(');
+    return open < 0 ? -1 : name.mid(open + 1).chopped(1).toInt();
+}
+
+template <class T> bool bindEvent(QObject* object, Event T::*event, const Handler& handler) {
+    auto* typed = dynamic_cast<T*>(object);
+    if (typed)
+        typed->*event = [handler, index = indexOf(object)] { handler(index); };
+    return typed != nullptr;
+}
+
+} // namespace
+
+void Form::onClick(std::string_view name, Handler handler) {
+    for (QObject* object : elements(name))
+        bindEvent(object, &Button::onClick, handler) || bindEvent(object, &Label::onClick, handler) ||
+            bindEvent(object, &TextBox::onClick, handler) || bindEvent(object, &Option::onClick, handler) ||
+            bindEvent(object, &GraphicalOption::onClick, handler);
+}
+
+void Form::onChange(std::string_view name, Handler handler) {
+    for (QObject* object : elements(name))
+        bindEvent(object, &TextBox::onChange, handler) || bindEvent(object, &Label::onChange, handler);
+}
+
+void Form::onGotFocus(std::string_view name, Handler handler) {
+    for (QObject* object : elements(name))
+        bindEvent(object, &TextBox::onGotFocus, handler) || bindEvent(object, &Button::onGotFocus, handler);
+}
+
+void Form::onTimer(std::string_view name, Event handler) { timer(name).onTick = std::move(handler); }
+
+void Form::bindBack(std::string_view name) {
+    button(name).onClick = [this] { unload(); };
+}
+
+void Form::bindExit(std::string_view name) {
+    button(name).onClick = [] {
+        if (!forms::loaded().empty())
+            forms::loaded().back()->unload();
+        forms::end();
+    };
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape && pressable(cancelButton_)) {
+        cancelButton_->press();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        if (focused && !focused->isCheckable())
+            focused->click();
+        else if (pressable(defaultButton_))
+            defaultButton_->press();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && onFormClick)
+        onFormClick();
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (std::exchange(shownOnce_, true))
+        return;
+    focusFirstInTabOrder();
+}
+
+// The first focusable widget in tab order takes the focus when the screen opens, and its GotFocus
+// runs then (the window's own activation is not a new focus, see the widgets).
+void Form::focusFirstInTabOrder() {
+    for (QWidget* candidate : tabOrder_) {
+        if (!shown(*candidate) || !candidate->isEnabled() || candidate->focusPolicy() == Qt::NoFocus)
+            continue;
+        candidate->setFocus(Qt::OtherFocusReason);
+        if (auto* box = dynamic_cast<TextBox*>(candidate); box && box->onGotFocus)
+            box->onGotFocus();
+        else if (auto* button = dynamic_cast<Button*>(candidate); button && button->onGotFocus)
+            button->onGotFocus();
+        return;
+    }
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    std::erase(loadedForms(), this);
+    hide();
+    event->accept();
+}
+
+namespace forms {
+
+namespace {
+std::map<std::string, Factory, std::less<>>& factories() {
+    static std::map<std::string, Factory, std::less<>> table;
+    return table;
+}
+} // namespace
+
+void define(std::string_view name, Factory factory) { factories()[std::string(name)] = std::move(factory); }
+
+Form* find(std::string_view name) {
+    for (Form* form : loadedForms())
+        if (form->objectName() == qstr(name))
+            return form;
+    return nullptr;
+}
+
+Form& show(std::string_view name) {
+    Form* form = find(name);
+    if (!form) {
+        const auto factory = factories().find(name);
+        if (factory == factories().end())
+            qFatal("no screen named %s", std::string(name).c_str());
+        form = factory->second();
+    }
+    form->show();
+    // Offscreen (tests, screenshots) has no stacking of windows to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        form->raise();
+    form->activateWindow();
+    return *form;
+}
+
+const std::vector<Form*>& loaded() { return loadedForms(); }
+
+void end() {
+    const std::vector<Form*> forms = loadedForms();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+        (*it)->close();
+    // Outside an event loop (a test driving the screens) there is no loop to leave, and a pending
+    // exit would make the next message box return at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+
+} // namespace forms
+
+void messageBox(QWidget* parent, std::string_view text, std::string_view title, bool alignRight) {
+    QMessageBox box(QMessageBox::Information, qstr(title), qstr(text), QMessageBox::Ok, parent);
+    if (alignRight)
+        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
+    box.exec();
+}
+
+} // namespace ui

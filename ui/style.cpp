@@ -1,0 +1,139 @@
+#include "ui/style.h"
+
+#include <QCursor>
+#include <QFont>
+#include <QPalette>
+
+#include "ui/widgets.h"
+
+namespace ui {
+
+namespace {
+
+QColor color(Color c) { return QColor::fromRgb(c.rgb); }
+
+// Sizes are given in points at 96 dots per inch, as the design was drawn; pixel sizes keep every
+// screen the same size whatever the machine's own setting.
+QFont fontOf(const Font& font) {
+    const std::string_view face = font.face.empty() ? std::string_view("MS Sans Serif") : font.face;
+    QFont result(qstr(face));
+    double pixelSize = (font.points > 0 ? font.points : 8.25) * 96 / 72;
+    // Amiri, which stands in for Traditional Arabic, is wider and taller at the same size; nine
+    // tenths of the size keeps the design's captions within their boxes.
+    if (face == "Traditional Arabic")
+        pixelSize *= 0.9;
+    result.setPixelSize(static_cast<int>(std::lround(pixelSize)));
+    result.setBold(font.bold);
+    return result;
+}
+
+Qt::Alignment horizontal(Align align) {
+    switch (align) {
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignAbsolute;
+    case Align::Center:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignAbsolute;
+    }
+}
+
+void setColor(QWidget& widget, QPalette::ColorRole role, Color c) {
+    if (!c.set)
+        return;
+    QPalette palette = widget.palette();
+    palette.setColor(role, color(c));
+    widget.setPalette(palette);
+}
+
+void applyText(QWidget& widget, const Spec& spec) {
+    widget.setFont(fontOf(spec.font));
+    widget.setLayoutDirection(spec.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    if (spec.pointer)
+        widget.setCursor(spec.pointer());
+}
+
+void applyButtonColors(QWidget& widget, const Spec& spec) {
+    setColor(widget, QPalette::Button, spec.back);
+    setColor(widget, QPalette::ButtonText, spec.fore);
+    setColor(widget, QPalette::Window, spec.back);
+}
+
+} // namespace
+
+void installFontSubstitutes() {
+    QFont::insertSubstitutions(QStringLiteral("Traditional Arabic"),
+                               {QStringLiteral("Amiri"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+}
+
+void applyBackground(QWidget& widget, Color back) {
+    if (!back.set)
+        return;
+    widget.setAutoFillBackground(true);
+    setColor(widget, QPalette::Window, back);
+}
+
+Label* makeLabel(QWidget* parent, const Spec& spec) {
+    auto* label = new Label(parent);
+    applyText(*label, spec);
+    label->setText(qstr(spec.caption));
+    label->setWordWrap(true);
+    label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
+    setColor(*label, QPalette::WindowText, spec.fore);
+    applyBackground(*label, spec.back);
+    if (spec.border)
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    return label;
+}
+
+TextBox* makeTextBox(QWidget* parent, const Spec& spec) {
+    auto* box = new TextBox(parent);
+    applyText(*box, spec);
+    box->setFrame(spec.border);
+    box->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
+    setColor(*box, QPalette::Base, spec.back);
+    setColor(*box, QPalette::Text, spec.fore);
+    if (spec.maxLength > 0)
+        box->setMaxLength(spec.maxLength);
+    box->setText(qstr(spec.caption));
+    return box;
+}
+
+Button* makeButton(QWidget* parent, const Spec& spec) {
+    auto* button = new Button(parent);
+    applyText(*button, spec);
+    applyButtonColors(*button, spec);
+    button->setText(qstr(spec.caption));
+    return button;
+}
+
+QWidget* makeOption(QWidget* parent, const Spec& spec) {
+    QAbstractButton* option = nullptr;
+    if (spec.graphical)
+        option = new GraphicalOption(parent);
+    else
+        option = new Option(parent);
+    applyText(*option, spec);
+    applyButtonColors(*option, spec);
+    setColor(*option, QPalette::WindowText, spec.fore);
+    if (!spec.graphical)
+        applyBackground(*option, spec.back);
+    option->setText(qstr(spec.caption));
+    option->setChecked(spec.checked);
+    return option;
+}
+
+Frame* makeFrame(QWidget* parent, const Spec& spec) {
+    auto* frame = new Frame(parent);
+    applyText(*frame, spec);
+    setColor(*frame, QPalette::WindowText, spec.fore);
+    applyBackground(*frame, spec.back);
+    frame->setTitle(qstr(spec.caption));
+    return frame;
+}
+
+} // namespace ui

@@ -1,0 +1,164 @@
+#include "ui/widgets.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace ui {
+
+namespace {
+
+void fire(const Event& event) {
+    if (event)
+        event();
+}
+
+// Focus that comes back with the window (after a message box, or on switching windows) is not a new
+// GotFocus: the widget had the focus all along.
+bool isNewFocus(const QFocusEvent* event) {
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
+QColor color(Color c) { return QColor::fromRgb(c.rgb); }
+
+} // namespace
+
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+Label::Label(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+
+void Label::setCaption(std::string_view caption) {
+    const QString next = qstr(caption);
+    if (next == text())
+        return;
+    setText(next);
+    fire(onChange);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        fire(onClick);
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, [this] { fire(onChange); });
+}
+
+void TextBox::assign(std::string_view text) { setText(qstr(text)); }
+
+void TextBox::selectWhole() {
+    home(false);
+    end(true);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (!isNewFocus(event))
+        return;
+    fire(onGotFocus);
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    // A selection made while this press gives the focus is undone by the press itself; remember it
+    // so that the release can make it again.
+    const bool hadSelection = hasSelectedText();
+    QLineEdit::mousePressEvent(event);
+    selectOnRelease_ = hadSelection && selectedText() != text();
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (std::exchange(selectOnRelease_, false))
+        selectWhole();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        fire(onClick);
+}
+
+Button::Button(QWidget* parent) : QPushButton(parent) {
+    connect(this, &QAbstractButton::clicked, this, [this] { fire(onClick); });
+}
+
+void Button::focusInEvent(QFocusEvent* event) {
+    QPushButton::focusInEvent(event);
+    if (isNewFocus(event))
+        fire(onGotFocus);
+}
+
+Option::Option(QWidget* parent) : QRadioButton(parent) {
+    connect(this, &QAbstractButton::clicked, this, [this] { fire(onClick); });
+}
+
+GraphicalOption::GraphicalOption(QWidget* parent) : QPushButton(parent) {
+    setCheckable(true);
+    setAutoExclusive(true);
+    connect(this, &QAbstractButton::clicked, this, [this] { fire(onClick); });
+}
+
+Frame::Frame(QWidget* parent) : QGroupBox(parent) {}
+
+Shape::Shape(QWidget* parent, const Spec& spec)
+    : QWidget(parent), border_(color(spec.lineColor)), fill_(color(spec.fill)), hasFill_(spec.fill.set),
+      rounded_(spec.rounded), width_(spec.lineWidth) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setTopTwips(int top) { move(x(), pixels(top)); }
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, rounded_);
+    const qreal half = width_ / 2.0;
+    const QRectF box = QRectF(rect()).adjusted(half, half, -half, -half);
+    painter.setPen(QPen(border_, width_));
+    painter.setBrush(hasFill_ ? QBrush(fill_) : Qt::NoBrush);
+    if (rounded_) {
+        const qreal radius = std::min(box.width(), box.height()) / 6.0;
+        painter.drawRoundedRect(box, radius, radius);
+    } else {
+        painter.drawRect(box);
+    }
+}
+
+Line::Line(QWidget* parent, const Spec& spec)
+    : QWidget(parent), color_(spec.lineColor.set ? color(spec.lineColor) : Qt::black),
+      width_(spec.lineWidth) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint a(pixels(spec.left), pixels(spec.top));
+    const QPoint b(pixels(spec.width), pixels(spec.height));
+    const int margin = (width_ + 1) / 2;
+    const QRect bounds = QRect(a, b).normalized().adjusted(-margin, -margin, margin, margin);
+    setGeometry(bounds);
+    from_ = a - bounds.topLeft();
+    to_ = b - bounds.topLeft();
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(from_, to_);
+}
+
+Image::Image(QWidget* parent, PictureFn picture) : QWidget(parent), picture_(picture) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Image::paintEvent(QPaintEvent*) {
+    if (!picture_)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_());
+}
+
+Timer::Timer(QObject* parent) : QTimer(parent) {
+    connect(this, &QTimer::timeout, this, [this] { fire(onTick); });
+}
+
+} // namespace ui
