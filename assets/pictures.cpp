@@ -111,12 +111,12 @@ double wave(double along, double phase) {
 
 // A wavy strand along the top edge that turns down the right edge; both ends leave the picture.
 QPainterPath vinePath(double phase) {
-    constexpr double kCornerStart = 572, kCornerEnd = 62;
+    constexpr int kCornerStart = 572, kCornerEnd = 62;
     QPainterPath path(QPointF(-10, kGarlandTop + wave(-10, phase)));
-    for (double x = -6; x <= kCornerStart; x += 4)
+    for (int x = -6; x <= kCornerStart; x += 4)
         path.lineTo(x, kGarlandTop + wave(x, phase));
     path.quadTo(kGarlandRight, kGarlandTop, kGarlandRight + wave(kCornerEnd, phase), kCornerEnd);
-    for (double y = kCornerEnd + 4; y <= 490; y += 4)
+    for (int y = kCornerEnd + 4; y <= 490; y += 4)
         path.lineTo(kGarlandRight + wave(y, phase), y);
     return path;
 }

@@ -152,6 +152,7 @@ std::vector<QObject*> Form::elements(std::string_view name) const {
             byIndex[it.key().mid(prefix.size()).chopped(1).toInt()] = it.value();
     }
     std::vector<QObject*> result;
+    result.reserve(byIndex.size());
     for (const auto& [index, object] : byIndex)
         result.push_back(object);
     return result;
@@ -182,19 +183,19 @@ template <class T> bool bindEvent(QObject* object, Event T::*event, const Handle
 
 } // namespace
 
-void Form::onClick(std::string_view name, Handler handler) {
+void Form::onClick(std::string_view name, const Handler& handler) {
     for (QObject* object : elements(name))
         bindEvent(object, &Button::onClick, handler) || bindEvent(object, &Label::onClick, handler) ||
             bindEvent(object, &TextBox::onClick, handler) || bindEvent(object, &Option::onClick, handler) ||
             bindEvent(object, &GraphicalOption::onClick, handler);
 }
 
-void Form::onChange(std::string_view name, Handler handler) {
+void Form::onChange(std::string_view name, const Handler& handler) {
     for (QObject* object : elements(name))
         bindEvent(object, &TextBox::onChange, handler) || bindEvent(object, &Label::onChange, handler);
 }
 
-void Form::onGotFocus(std::string_view name, Handler handler) {
+void Form::onGotFocus(std::string_view name, const Handler& handler) {
     for (QObject* object : elements(name))
         bindEvent(object, &TextBox::onGotFocus, handler) || bindEvent(object, &Button::onGotFocus, handler);
 }

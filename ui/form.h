@@ -41,9 +41,9 @@ class Form : public QWidget {
     // Every element of a control array, in index order.
     std::vector<QWidget*> array(std::string_view name) const;
 
-    void onClick(std::string_view name, Handler handler);
-    void onChange(std::string_view name, Handler handler);
-    void onGotFocus(std::string_view name, Handler handler);
+    void onClick(std::string_view name, const Handler& handler);
+    void onChange(std::string_view name, const Handler& handler);
+    void onGotFocus(std::string_view name, const Handler& handler);
     void onTimer(std::string_view name, Event handler);
     Event onFormClick;
 
