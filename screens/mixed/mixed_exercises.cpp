@@ -174,7 +174,7 @@ constexpr ui::Spec kLayout[] = {
 };
 
 // The total's 30 stars, Image1(31) to Image1(60): four rows under the total's score, each filled
-// from the right; the two upper rows leave the sun's place at their left free.
+// from the left; the two upper rows start beside the sun, which comes first.
 constexpr int kStarRowTops[] = {2460, 2815, 3170, 3525};
 constexpr int kStarPitch = 255;
 constexpr int kStarColumns = 9;
@@ -185,7 +185,7 @@ std::vector<ui::Spec> screenLayout() {
     int index = 31;
     for (int row = 0; row < 4; ++row) {
         const int firstColumn = row < 2 ? kStarColumns - kColumnsBesideTheSun : 0;
-        for (int column = kStarColumns - 1; column >= firstColumn; --column)
+        for (int column = firstColumn; column < kStarColumns; ++column)
             specs.push_back(kStar.idx(index++).pos(60 + kStarPitch * column, kStarRowTops[row]));
     }
     return specs;

@@ -140,6 +140,10 @@ TEST_F(MixedScreen, MixedNumberCheckedRightAtOpeningEarnsTwoAndTheFirstStar) {
     EXPECT_EQ(shownPictures(), (std::set<int>{0}));
     EXPECT_TRUE(shown("Label4") && shown("Label5") && shown("Line2") && shown("Shape2"));
     EXPECT_FALSE(enabled("Command1"));
+    // A marked question's check button greys its caption.
+    const QPalette& palette = widget("Command1").palette();
+    EXPECT_NE(palette.color(QPalette::Disabled, QPalette::ButtonText),
+              palette.color(QPalette::Active, QPalette::ButtonText));
 
     press("Command2");
     EXPECT_FALSE(shown("Label4"));
