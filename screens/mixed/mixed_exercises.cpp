@@ -1,5 +1,6 @@
 #include "screens/mixed/mixed_exercises.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -42,25 +43,9 @@ constexpr ui::Spec bar(std::string_view name, int index, int x1, int x2, int y) 
 }
 
 constexpr ui::Spec kLayout[] = {
-    // Bands, score pairs, whole-screen buttons.
+    // Bands and whole-screen buttons.
     ui::shape("TopBand").at(0, 0, 11880, 2595).filled(kPurple).outline(kPurple, 1),
     ui::shape("BottomBand").at(0, 5280, 11880, 3210).filled(kPurple).outline(kPurple, 1),
-    kScore.called("Label15").at(2580, 1260, 915, 495),
-    kScore.called("Label16").at(2580, 1860, 915, 435),
-    bar("ScoreBar", 0, 2580, 3495, 1808),
-    kScoreFrame.idx(0).at(2550, 1230, 975, 1095),
-    kScore.called("Label17").at(2460, 3600, 1215, 495),
-    kScore.called("Label18").at(2520, 4200, 1095, 435),
-    bar("ScoreBar", 1, 2460, 3675, 4148),
-    kScoreFrame.idx(1).at(2430, 3570, 1275, 1095),
-    kScore.called("Label19").at(2400, 6120, 1155, 495),
-    kScore.called("Label20").at(2400, 6720, 1155, 435),
-    bar("ScoreBar", 2, 2400, 3555, 6668),
-    kScoreFrame.idx(2).at(2370, 6090, 1215, 1095),
-    kScore.called("Label21").at(360, 1080, 1515, 555),
-    kScore.called("Label22").at(360, 1800, 1515, 615),
-    bar("ScoreBar", 3, 360, 1875, 1718),
-    kScoreFrame.idx(3).at(330, 1050, 1575, 1395),
     kButton.called("Command11").text("غير جميع الأسئلة").at(10080, 0, 1635, 555).tabAt(14),
     kButton.called("Command7").text("الدرجات").at(2520, 420, 1095, 555).tabAt(15),
     kButton.called("Command8").text("مسح الدرجات").at(300, 420, 1635, 555).tabAt(16),
@@ -173,6 +158,31 @@ constexpr ui::Spec kLayout[] = {
     ui::image("Image1", 22).at(120, 2340, 480, 480).showing(&assets::sun).hidden(),
 };
 
+// Score pairs, earned over possible: exercises 1, 2, 3 and the total.
+constexpr ui::Spec kScores[][2] = {
+    {kScore.called("Label15").at(2580, 1260, 915, 495), kScore.called("Label16").at(2580, 1860, 915, 435)},
+    {kScore.called("Label17").at(2460, 3600, 1215, 495), kScore.called("Label18").at(2520, 4200, 1095, 435)},
+    {kScore.called("Label19").at(2400, 6120, 1155, 495), kScore.called("Label20").at(2400, 6720, 1155, 435)},
+    {kScore.called("Label21").at(360, 1080, 1515, 555), kScore.called("Label22").at(360, 1800, 1515, 615)},
+};
+constexpr int kScoreFrameMargin = 30;
+
+// Each score pair reads as a fraction: a bar between its two labels and a frame around them.
+void addScorePairs(std::vector<ui::Spec>& specs) {
+    int index = 0;
+    for (const auto& [earned, possible] : kScores) {
+        const int left = std::min(earned.left, possible.left);
+        const int right = std::max(earned.left + earned.width, possible.left + possible.width);
+        const int bottom = possible.top + possible.height;
+        specs.push_back(earned);
+        specs.push_back(possible);
+        specs.push_back(bar("ScoreBar", index, left, right, (earned.top + earned.height + possible.top) / 2));
+        specs.push_back(kScoreFrame.idx(index++).at(left - kScoreFrameMargin, earned.top - kScoreFrameMargin,
+                                                    right - left + 2 * kScoreFrameMargin,
+                                                    bottom - earned.top + 2 * kScoreFrameMargin));
+    }
+}
+
 // The total's 30 stars, Image1(31) to Image1(60): four rows under the total's score, each filled
 // from the left; the two upper rows start beside the sun, which comes first.
 constexpr int kStarRowTops[] = {2460, 2815, 3170, 3525};
@@ -182,6 +192,7 @@ constexpr int kColumnsBesideTheSun = 6;
 
 std::vector<ui::Spec> screenLayout() {
     std::vector<ui::Spec> specs(std::begin(kLayout), std::end(kLayout));
+    addScorePairs(specs);
     int index = 31;
     for (int row = 0; row < 4; ++row) {
         const int firstColumn = row < 2 ? kStarColumns - kColumnsBesideTheSun : 0;

@@ -14,7 +14,7 @@ class MixedExercises : public ui::Form {
   public:
     MixedExercises();
 
-    // A widget by design name and index, and a fraction as two of them (numerator, denominator).
+    // A widget by its name and index, and a fraction as two of them (numerator, denominator).
     struct Ref {
         std::string_view name;
         int index = -1;

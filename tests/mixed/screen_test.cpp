@@ -57,7 +57,7 @@ class MixedScreen : public testing::Test {
     ui::Form* screen_ = nullptr;
 };
 
-TEST_F(MixedScreen, OpensAtTheDesignQuestionsWithEverythingHidden) {
+TEST_F(MixedScreen, OpensAtTheFirstQuestionsWithEverythingHidden) {
     EXPECT_EQ(driver::textOf(*screen_), "اسئلة منوعة");
     EXPECT_EQ(screen_->size(), QSize(ui::pixels(11880), ui::pixels(8490)));
     EXPECT_EQ(QApplication::focusWidget(), &widget("Text2(1)"));
