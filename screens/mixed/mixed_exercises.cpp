@@ -32,6 +32,7 @@ constexpr auto kBox = ui::textBox("")
                           .center()
                           .bordered()
                           .maxLen(4);
+constexpr auto kDarkBox = kBox.withFont(ui::trad(18, true)).colors(ui::kWhite, ui::rgb(0x400000));
 constexpr auto kButton =
     ui::button("").withFont(ui::trad(15.75, true)).colors(ui::kBlack, kButtonBack).asGraphical();
 constexpr auto kChangeButton = kButton.withFont(ui::arial(18, true)).tip("اضغط لتغيير السؤال");
@@ -80,16 +81,8 @@ constexpr ui::Spec kLayout[] = {
     bar("Line3", -1, 9840, 10440, 4080),
     kNumber.called("Label7", 1).text("15").at(9780, 4200, 675, 495),
     kEquals.called("Label3", 1).pos(9060, 3840),
-    kBox.called("Text1", 0)
-        .withFont(ui::trad(18, true))
-        .colors(ui::kWhite, ui::rgb(0x400000))
-        .at(8280, 3480, 855, 615)
-        .tabAt(3),
-    kBox.called("Text1", 1)
-        .withFont(ui::trad(18, true))
-        .colors(ui::kWhite, ui::rgb(0x400000))
-        .at(8280, 4080, 855, 615)
-        .tabAt(2),
+    kDarkBox.called("Text1", 0).at(8280, 3480, 855, 615).tabAt(3),
+    kDarkBox.called("Text1", 1).at(8280, 4080, 855, 615).tabAt(2),
     kButton.called("Command4").text("التصحيح").backColor(kPurple).at(5160, 2760, 1095, 555).tabAt(10),
     kChangeButton.called("Command3").text("(2)").backColor(kPurple).at(11040, 2760, 675, 675).tabAt(11),
     kNumber.called("Label8").text("2").at(5160, 3600, 915, 495).hidden(),
@@ -205,6 +198,7 @@ std::vector<ui::Spec> screenLayout() {
 constexpr int kMixedNumberRewards[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 constexpr int kSimplestFormRewards[] = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
 constexpr int kEqualFractionsRewards[] = {20, 21, 30, 23, 24, 25, 26, 27, 28, 29};
+// The sun, then Image1(31) to Image1(60).
 constexpr auto kTotalRewards = [] {
     std::array<int, 31> order{22};
     for (int i = 1; i < 31; ++i)
