@@ -57,6 +57,12 @@ void applyButtonColors(QWidget& widget, const Spec& spec) {
     setColor(widget, QPalette::Button, spec.back);
     setColor(widget, QPalette::ButtonText, spec.fore);
     setColor(widget, QPalette::Window, spec.back);
+    // A caption colour set for every state would hide that a button is disabled; grey it then.
+    if (spec.fore.set) {
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+        widget.setPalette(palette);
+    }
 }
 
 } // namespace

@@ -1,6 +1,11 @@
-// The screen `frmqo`.
+// The screen `frmqo`: three short exercises (a mixed number as a fraction, a fraction in its simplest
+// form, two fractions equal to a given one), each with its own marks, a total, and reward pictures.
 #pragma once
 
+#include <span>
+#include <string_view>
+
+#include "screens/mixed/exercises.h"
 #include "ui/form.h"
 
 namespace screens {
@@ -8,6 +13,49 @@ namespace screens {
 class MixedExercises : public ui::Form {
   public:
     MixedExercises();
+
+    // A widget by its name and index, and a fraction as two of them (numerator, denominator).
+    struct Ref {
+        std::string_view name;
+        int index = -1;
+    };
+    struct Pair {
+        Ref numerator, denominator;
+    };
+    // An exercise's score pair and the order its reward pictures appear in.
+    struct Exercise {
+        std::string_view earned, possible;
+        std::span<const int> rewards;
+    };
+
+  private:
+    void bindHandlers();
+
+    void newMixedNumber();
+    void showMixedNumberAsFraction();
+    void checkMixedNumber();
+    void newSimplestForm();
+    void checkSimplestForm();
+    void newGivenFraction();
+    void checkEqualFractions();
+    void acceptEqualFraction(const Pair& boxes, const Pair& shown, const mixed::FractionText& given);
+    void keepApart(const Pair& changed, const Pair& other);
+
+    void rewardExercise(const Exercise& exercise);
+    void rewardTotal();
+    void showNextReward(std::span<const int> order);
+    void changeAllQuestions();
+    void markOpenQuestions();
+    void clearMarks();
+
+    mixed::MixedNumber mixedNumber() const;
+    mixed::FractionText captions(const Pair& labels) const;
+    void setCaptions(const Pair& labels, const mixed::FractionText& fraction);
+    mixed::FractionText typed(const Pair& boxes) const;
+    void empty(const Pair& boxes);
+    void setShown(std::span<const Ref> widgets, bool shown);
+    void apply(const Exercise& exercise, const mixed::Marking& marking);
+    void addMarks(std::string_view scoreLabel, int amount);
 };
 
 } // namespace screens

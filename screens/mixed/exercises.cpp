@@ -1,0 +1,148 @@
+#include "screens/mixed/exercises.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "fraction/fraction.h"
+
+namespace screens::mixed {
+
+using fraction::isNumeric;
+using fraction::numberText;
+using fraction::value;
+
+namespace {
+
+// The multiplier the exercise-2 cycle starts from and falls back to after a wrap.
+constexpr int kFirstMultiplier = 2;
+
+Marking withTotalPossible(Marking marking) {
+    marking.push_back({Count::TotalPossible, 2});
+    return marking;
+}
+
+} // namespace
+
+double remainder(double dividend, int divisor) {
+    return std::fmod(fraction::roundHalfEven(dividend), divisor);
+}
+
+MixedNumber nextMixedNumber(const MixedNumber& current) {
+    double numerator = remainder(value(current.numerator) + 1, 8);
+    double denominator = remainder(value(current.denominator) + 1, 11);
+    double whole = remainder(value(current.whole) + 1, 7);
+    // Compared as the captions read, so "7" is not below "10" and "2" is not below "0".
+    if (!fraction::textBefore(numberText(numerator), numberText(denominator)))
+        numerator = denominator - 5;
+    if (whole == 0)
+        whole = 1;
+    if (numerator == 0)
+        numerator = 1;
+    if (denominator == 0)
+        denominator = 2;
+    if (std::fabs(numerator) == denominator)
+        denominator += 1;
+    return {numberText(whole), numberText(numerator), numberText(denominator)};
+}
+
+FractionText asFraction(const MixedNumber& number) {
+    const double numerator =
+        fraction::mixedNumerator(value(number.whole), value(number.numerator), value(number.denominator));
+    return {numberText(numerator), fraction::trimmed(number.denominator)};
+}
+
+int readMultiplier(std::string_view text) {
+    const double whole = fraction::roundHalfEven(value(text));
+    // Only this screen writes the multiplier, from 2 to 10; a value no 16-bit number holds restarts
+    // the cycle instead of overflowing.
+    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
+        return kFirstMultiplier;
+    return static_cast<int>(whole);
+}
+
+SimplestForm nextSimplestForm(const FractionText& previousAnswer, std::string_view multiplier) {
+    const int factor = readMultiplier(multiplier);
+    double numerator = (value(previousAnswer.numerator) + 1) * factor;
+    double denominator = (value(previousAnswer.denominator) + 2) * factor;
+    int nextFactor = (factor + 1) % 11;
+    if (nextFactor == 0 || nextFactor == 1)
+        nextFactor = kFirstMultiplier;
+    if (numerator > 100 && denominator > 100) {
+        numerator -= 100;
+        denominator -= 100;
+    }
+    const FractionText question{numberText(numerator), numberText(denominator)};
+    const fraction::Reduction reduced = fraction::reduce(question.numerator, question.denominator);
+    return {question, {reduced.numerator, reduced.denominator}, numberText(nextFactor)};
+}
+
+FractionText nextGivenFraction(const FractionText& given) {
+    double numerator = remainder(value(given.numerator) + 1, 12);
+    double denominator = remainder(value(given.denominator) + 1, 15);
+    if (denominator == 0)
+        denominator = 2;
+    if (numerator == 0)
+        numerator = 1;
+    return {numberText(numerator), numberText(denominator)};
+}
+
+FractionText multiple(const FractionText& fraction, int factor) {
+    return {numberText(value(fraction.numerator) * factor), numberText(value(fraction.denominator) * factor)};
+}
+
+Marking markMixedNumber(const FractionText& expected, const FractionText& typed) {
+    if (!isNumeric(typed.numerator) || !isNumeric(typed.denominator))
+        return withTotalPossible({{Count::Possible, 2}});
+    Marking marking;
+    for (const bool right :
+         {expected.numerator == typed.numerator, expected.denominator == typed.denominator}) {
+        if (right)
+            marking.insert(marking.end(),
+                           {{Count::Earned, 1}, {Count::Possible, 1}, {Count::TotalEarned, 1}});
+        else
+            marking.push_back({Count::Possible, 1});
+    }
+    return withTotalPossible(marking);
+}
+
+Marking markSimplestForm(std::string_view questionNumerator, const FractionText& answer,
+                         const FractionText& typed) {
+    const double numerator = value(typed.numerator);
+    const double denominator = value(typed.denominator);
+    if (!isNumeric(typed.numerator) || !isNumeric(typed.denominator) || denominator == 0)
+        return withTotalPossible({{Count::Possible, 2}});
+    // An equal fraction with the question's numerator or a larger one is not reduced at all.
+    const bool reduced = numerator / denominator == value(answer.numerator) / value(answer.denominator) &&
+                         numerator < value(questionNumerator);
+    if (!reduced)
+        return withTotalPossible({{Count::Possible, 2}});
+    if (typed.numerator == answer.numerator)
+        return withTotalPossible({{Count::Earned, 2}, {Count::Possible, 2}, {Count::TotalEarned, 2}});
+    return withTotalPossible({{Count::Earned, 1}, {Count::TotalEarned, 1}, {Count::Possible, 2}});
+}
+
+bool isEqualFraction(const FractionText& typed, const FractionText& given) {
+    if (!isNumeric(typed.numerator) || !isNumeric(typed.denominator) || value(typed.denominator) == 0)
+        return false;
+    return value(typed.numerator) / value(typed.denominator) ==
+               value(given.numerator) / value(given.denominator) &&
+           typed.numerator != given.numerator;
+}
+
+bool earnsExerciseReward(double earned, double possible) { return possible != 0 && earned / possible > 0.8; }
+
+bool earnsTotalReward(double totalEarned) { return std::fmod(fraction::roundHalfEven(totalEarned), 4) == 0; }
+
+int nextReward(std::span<const int> order, const std::function<bool(int)>& isShown) {
+    // With every picture but the last shown, the search stops on the last one.
+    return *std::find_if_not(order.begin(), order.end() - 1, isShown);
+}
+
+bool mustDoubleOther(std::string_view changedNumerator, std::string_view otherNumerator) {
+    // Doubling a zero numerator leaves the two equal, and the pairs would double each other for ever.
+    return changedNumerator == otherNumerator && value(otherNumerator) != 0;
+}
+
+} // namespace screens::mixed
