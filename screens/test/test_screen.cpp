@@ -25,16 +25,18 @@ constexpr int kStars = 50;
 constexpr int kChainStars = 23;
 constexpr int kChainWidth = 2340, kChainHeight = 2685;
 
-// The chain winds down its region in one S; its stars widen and flatten from 225 by 225 to 900 by
-// 195 and back, twice along the way.
+// The chain bends round like a C opening to the right, from the region's top right corner through
+// its left edge to its bottom right corner. Its stars are 225 by 225 at the ends and flatten up to 900
+// by 195 where the chain runs straight down.
 StarPlace chainStar(const StarGroups& groups, int index) {
-    const double along = static_cast<double>(index) / (kChainStars - 1);
-    const double stretch = std::pow(std::sin(std::numbers::pi * index / 11.0), 2);
+    const double turn = std::numbers::pi * index / (kChainStars - 1);
+    const double stretch = std::pow(std::sin(turn), 4);
     const int width = static_cast<int>(std::lround(225 + 675 * stretch));
     const int height = static_cast<int>(std::lround(225 - 30 * stretch));
-    const double sway = 0.5 + 0.5 * std::sin(2 * std::numbers::pi * along);
-    return {index, groups.chainLeft + static_cast<int>(std::lround((kChainWidth - width) * sway)),
-            groups.chainTop + static_cast<int>(std::lround((kChainHeight - height) * along)), width, height};
+    const double centreX = 450 + (kChainWidth - 900) * (1 - std::sin(turn));
+    const double centreY = 113 + (kChainHeight - 226) * (1 - std::cos(turn)) / 2;
+    return {index, groups.chainLeft + static_cast<int>(std::lround(centreX - width / 2.0)),
+            groups.chainTop + static_cast<int>(std::lround(centreY - height / 2.0)), width, height};
 }
 
 // A flower: two stars over three over two, 240 by 225 each, 720 twips wide.

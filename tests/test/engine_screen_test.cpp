@@ -19,11 +19,28 @@ struct ScreenCase {
     const char* emptyLowerStart; // attempts after evaluating the lower start problem left empty
     bool clearHidesStars;
     const char* gatePassingAttempts; // an attempt count at which a right step may light a star
+    QRect chain;                     // the region of the curved chain of stars, in pixels
 };
 
 const ScreenCase kScreens[] = {
-    {"frmaddq", {"Command5", "Command6"}, {"Command2", "Command1"}, {"1", "2"}, {"8", "9"}, "1", false, "1"},
-    {"frmqm", {"Command6", "Command5"}, {"Command2", "Command1"}, {"7", "7"}, {"3", "4"}, "2", true, "4"},
+    {"frmaddq",
+     {"Command5", "Command6"},
+     {"Command2", "Command1"},
+     {"1", "2"},
+     {"8", "9"},
+     "1",
+     false,
+     "1",
+     QRect(36, 272, 156, 179)},
+    {"frmqm",
+     {"Command6", "Command5"},
+     {"Command2", "Command1"},
+     {"7", "7"},
+     {"3", "4"},
+     "2",
+     true,
+     "4",
+     QRect(48, 280, 156, 179)},
 };
 
 class EveryTestScreen : public testing::TestWithParam<ScreenCase> {};
@@ -144,6 +161,19 @@ TEST_P(EveryTestScreen, TickCountersRunModuloTheirBounds) {
         form.timer("Timer2").onTick();
         EXPECT_EQ(caption(form, "Label8", -1), expected);
     }
+}
+
+TEST_P(EveryTestScreen, TheChainOfStarsStaysInItsRegionAtItsSizes) {
+    ui::Form& form = openStill(GetParam().name);
+    for (int i = 0; i <= 22; ++i) {
+        const QRect star = driver::find(form, nameOf("Image1", i)).geometry();
+        EXPECT_TRUE(GetParam().chain.contains(star)) << i;
+        EXPECT_TRUE(star.width() >= ui::pixels(225) && star.width() <= ui::pixels(900)) << i;
+        EXPECT_TRUE(star.height() >= ui::pixels(195) && star.height() <= ui::pixels(225)) << i;
+    }
+    // The ends are plain stars; the middle of the chain is stretched to the full width.
+    EXPECT_EQ(driver::find(form, "Image1(0)").size(), QSize(15, 15));
+    EXPECT_EQ(driver::find(form, "Image1(11)").size(), QSize(60, 13));
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, EveryTestScreen, testing::ValuesIn(kScreens),
