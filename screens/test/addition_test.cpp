@@ -1,6 +1,7 @@
 #include "screens/test/addition_test.h"
 
 #include "screens/test/addition_problems.h"
+#include "screens/test/panels.h"
 #include "screens/test/test_looks.h"
 
 namespace screens {
@@ -120,16 +121,8 @@ const TestSettings kSettings{
                          {39, 4740, 4080, 600, 585}}}},
     .bound1 = 500,
     .bound2 = 400,
-    .upper = {kUpperPanel,
-              {"Command5", "Command6"},
-              {addition::upperLevel1, addition::upperLevel2},
-              addition::solveUpper,
-              kSumUpperPlan},
-    .lower = {kLowerPanel,
-              {"Command2", "Command1"},
-              {addition::lowerLevel1, addition::lowerLevel2},
-              addition::solveLower,
-              kSumLowerPlan},
+    .upper = {kUpperPanel, {"Command5", "Command6"}, addition::kUpper, kSumUpperPlan},
+    .lower = {kLowerPanel, {"Command2", "Command1"}, addition::kLower, kSumLowerPlan},
     .rule = WholeRule::ReducedOrWhole,
     .everyFourthGate = false,
     .clearHidesStars = false,

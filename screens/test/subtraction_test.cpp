@@ -1,6 +1,7 @@
 #include "screens/test/subtraction_test.h"
 
 #include "screens/test/subtraction_problems.h"
+#include "screens/test/panels.h"
 #include "screens/test/test_looks.h"
 
 namespace screens {
@@ -116,16 +117,8 @@ const TestSettings kSettings{
                          {39, 4920, 4020, 600, 585}}}},
     .bound1 = 500,
     .bound2 = 400,
-    .upper = {kUpperPanel,
-              {"Command6", "Command5"},
-              {subtraction::upperLevel1, subtraction::upperLevel2},
-              subtraction::solveUpper,
-              kSumUpperPlan},
-    .lower = {kLowerPanel,
-              {"Command2", "Command1"},
-              {subtraction::lowerLevel1, subtraction::lowerLevel2},
-              subtraction::solveLower,
-              kSumLowerPlan},
+    .upper = {kUpperPanel, {"Command6", "Command5"}, subtraction::kUpper, kSumUpperPlan},
+    .lower = {kLowerPanel, {"Command2", "Command1"}, subtraction::kLower, kSumLowerPlan},
     .rule = WholeRule::ReducedAndWhole,
     .everyFourthGate = true,
     .clearHidesStars = true,

@@ -13,14 +13,6 @@ namespace test {
 
 namespace {
 
-constexpr int kLowerBoxes[] = {0, 1, 2, 3, 4};
-constexpr int kLowerRow[] = {4, 5, 6, 7, 8, 9, 10};
-constexpr RowSign kLowerSigns[] = {{5, 6}, {6, 8}, {7, 10}, {4, 4}};
-
-constexpr int kUpperBoxes[] = {5, 6, 7, 8, 9};
-constexpr int kUpperRow[] = {13, 14, 15, 16, 17};
-constexpr RowSign kUpperSigns[] = {{10, 15}, {9, 17}, {11, 13}};
-
 constexpr int kStars = 50;
 constexpr int kChainStars = 23;
 constexpr int kChainWidth = 2340, kChainHeight = 2685;
@@ -72,25 +64,6 @@ std::vector<ui::Spec> withStars(const TestSettings& settings) {
 std::string text(double number) { return fraction::numberText(number); }
 
 } // namespace
-
-const PanelWidgets kLowerPanel{{0, 1, 2, 3}, 6,         7,           8,         9, 10, 2, 3, 4, 2, 3,
-                               kLowerBoxes,  kLowerRow, kLowerSigns, "Command3"};
-const Step kSumLowerPlan[4] = {
-    {{}, {0, 1}, {6, 7}, Comparison::FractionValue, 1},
-    {{2}, {2, 3}, {6, 7}, Comparison::FractionSize, 0.5},
-    {{2}, {3, -1}, {9, -1}, Comparison::NumberSize, 0.5},
-    {{4}, {4, -1}, {10, -1}, Comparison::WholeText, 0.5},
-};
-// The upper panel asks for the whole number before the reduced pair.
-const Step kSumUpperPlan[4] = {
-    {{}, {9, 8}, {13, 14}, Comparison::FractionValue, 1},
-    {{5}, {5, -1}, {17, -1}, Comparison::WholeText, 0.5},
-    {{7}, {7, 6}, {13, 14}, Comparison::FractionSize, 0.5},
-    {{6}, {6, -1}, {16, -1}, Comparison::NumberSize, 0.5},
-};
-
-const PanelWidgets kUpperPanel{{21, 20, 19, 18}, 13,        14,          15,        16, 17, 7, 6, 5, 13, 12,
-                               kUpperBoxes,      kUpperRow, kUpperSigns, "Command7"};
 
 } // namespace test
 
@@ -144,7 +117,7 @@ void TestScreen::newProblem(const PanelSettings& panel, int level) {
     hideRow(widgets);
     const int l7 = static_cast<int>(fraction::value(label("Label7").caption()));
     const int l8 = static_cast<int>(fraction::value(label("Label8").caption()));
-    writeProblem(panel, panel.formulas[level](l7, l8));
+    writeProblem(panel, panel.problems.formulas[level](l7, l8));
     askFor(widgets, complete(settings_.rule, label("Label1", widgets.n).caption(),
                              label("Label1", widgets.d).caption()));
     for (int box : widgets.answerBoxes)
@@ -158,7 +131,7 @@ void TestScreen::writeProblem(const PanelSettings& panel, const Problem& problem
     for (int i = 0; i < 4; ++i)
         if (widgets.problem[i] >= 0)
             label("Label1", widgets.problem[i]).setCaption(text(numbers[i]));
-    const Solution solution = panel.solve(problem);
+    const Solution solution = panel.problems.solve(problem);
     for (const Caption& caption : solution.labels)
         label("Label1", caption.index).setCaption(caption.text);
     label("Label1", widgets.n).setCaption(solution.n);
