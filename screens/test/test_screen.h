@@ -110,7 +110,6 @@ class TestScreen : public ui::Form {
     void rewardCheck();
     void lightStar();
     void clearScore();
-    void setRow(const test::PanelWidgets& widgets, bool visible);
 
     const test::TestSettings& settings_;
 };
