@@ -1,0 +1,45 @@
+// The looks the test screens share, as layout rows to copy with .idx(), .at() and .text().
+#pragma once
+
+#include "ui/spec.h"
+
+namespace screens::test {
+
+inline constexpr ui::Font kNumberFont = ui::arial(18, true);
+
+// Problem numbers and solution labels: white on black, bordered.
+inline constexpr auto kNumber =
+    ui::label("Label1").withFont(kNumberFont).colors(ui::kWhite, ui::kBlack).bordered().center().rtl();
+// Operator and "=" signs, on a transparent ground.
+inline constexpr auto kSign =
+    ui::label("Label2").withFont(kNumberFont).foreColor(ui::kHighlightText).center().rtl();
+inline constexpr auto kEquals = kSign.text("=");
+// Answer boxes.
+inline constexpr auto kAnswer = ui::textBox("Text1")
+                                    .withFont(kNumberFont)
+                                    .colors(ui::kWhite, ui::rgb(0x400000))
+                                    .bordered()
+                                    .center()
+                                    .rtl()
+                                    .maxLen(4);
+// The score, right count over attempt count.
+inline constexpr auto kScore =
+    ui::label("").withFont(ui::arial(24, true)).foreColor(ui::kWhite).center().rtl().text("0");
+// Tick counters, hidden.
+inline constexpr auto kCounter = ui::label("").text("0").hidden();
+inline constexpr auto kInstruction =
+    ui::label("").foreColor(ui::kYellow).right().rtl().text("أوجد الناتج في أبسط صورة");
+inline constexpr auto kLevel1 = ui::option("Option1")
+                                    .text("المستوى الأول")
+                                    .tip("الاعداد الموجبة فقط")
+                                    .withFont(ui::msSans(12, true))
+                                    .rtl()
+                                    .selected();
+inline constexpr auto kLevel2 = ui::option("Option2")
+                                    .text("المستوى الثاني")
+                                    .tip("الاعداد السالبة والموجبة")
+                                    .withFont(ui::msSans(12, true))
+                                    .rtl();
+inline constexpr auto kButtonFont = ui::arial(20.25, true);
+
+} // namespace screens::test
