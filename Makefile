@@ -2,7 +2,7 @@
 #   make run    installs what is missing, builds in Release and starts the program
 #   make test   installs what is missing, builds and runs every test
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev \
-            fonts-hosny-amiri fonts-liberation fonts-dejavu-core \
+            fonts-hosny-amiri fonts-liberation fonts-dejavu-core fonts-dejavu-extra \
             xvfb xauth imagemagick poppler-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

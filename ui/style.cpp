@@ -70,8 +70,10 @@ void applyButtonColors(QWidget& widget, const Spec& spec) {
 void installFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Traditional Arabic"),
                                {QStringLiteral("Amiri"), QStringLiteral("DejaVu Sans")});
+    // Liberation Sans has Arial's metrics but no Arabic letters; the condensed DejaVu face draws them
+    // at about the width of Arial's own Arabic, so Arabic captions keep within their buttons.
     QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans Condensed")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
 }
