@@ -12,13 +12,6 @@ namespace ui {
 
 namespace {
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString& file) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(file);
-    return printer;
-}
-
 // Without a printer the page would be lost without a word; a PDF file keeps it.
 std::unique_ptr<QPrinter> systemPrinter(QWidget& screen, std::string_view documentName) {
     const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
@@ -51,6 +44,13 @@ PrinterProvider& provider() {
 }
 
 } // namespace
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString& file) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(file);
+    return printer;
+}
 
 void setPrinterProvider(PrinterProvider replacement) {
     provider() = replacement ? std::move(replacement) : PrinterProvider(systemPrinter);

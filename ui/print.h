@@ -7,6 +7,7 @@
 #include <string_view>
 
 class QPrinter;
+class QString;
 class QWidget;
 
 namespace ui {
@@ -19,6 +20,9 @@ using PrinterProvider =
 // the system's default printer or, on a machine without one, a PDF file chosen in a save dialog that
 // proposes "<documentName>.pdf" in the home folder.
 void setPrinterProvider(PrinterProvider provider);
+
+// A printer that writes its pages into a PDF file.
+std::unique_ptr<QPrinter> pdfPrinter(const QString& file);
 
 // Draws the widget's client area on the printer as one page, without the caret, selection or focus
 // frame of the focused widget. False when the printer could not take the page.

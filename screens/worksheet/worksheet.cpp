@@ -89,9 +89,10 @@ void addRow(std::vector<ui::Spec>& specs, int r) {
     specs.push_back(kSmallButton.called(row.button).text(row.number).at(11040, row.middleTop, 495, 495));
     addFraction(specs, 2 * r, kFirstFractionLeft, row);
     specs.push_back(kBox.idx(row.boxA).at(kBoxALeft, row.middleTop, 495, row.boxAHeight).maxLen(2));
-    specs.push_back(kSmallButton.idx(r).text("+").at(kOperatorLeft, row.middleTop, 375, 375));
     addFraction(specs, 2 * r + 1, kSecondFractionLeft, row);
     specs.push_back(kBox.idx(row.boxB).at(kBoxBLeft, row.middleTop, 495, 555).maxLen(2));
+    // After the fractions, so the operator covers the edge of the boxes it overlaps by one pixel.
+    specs.push_back(kSmallButton.idx(r).text("+").at(kOperatorLeft, row.middleTop, 375, 375));
     specs.push_back(kSmallButton.idx(r + kRows).text("=").at(kEqualsLeft, row.middleTop, 375, 375));
 }
 

@@ -52,13 +52,6 @@ int pageCount(const QString& file) {
         QString::fromLatin1(pdf.readAll()).count(QRegularExpression(R"(/Type\s*/Page\b)")));
 }
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString& file) {
-    auto printer = std::make_unique<QPrinter>();
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(file);
-    return printer;
-}
-
 // Pages go into a PDF file of a fresh folder; the screen's look is taken when the printer is asked for.
 class Printing : public testing::Test {
   protected:
@@ -68,7 +61,7 @@ class Printing : public testing::Test {
     void printInto(const QString& file) {
         ui::setPrinterProvider([this, file](QWidget& screen, std::string_view) {
             duringPrint = lookOf(screen);
-            return file.isEmpty() ? nullptr : pdfPrinter(file);
+            return file.isEmpty() ? nullptr : ui::pdfPrinter(file);
         });
     }
     QString pdf() const { return folder.filePath(QStringLiteral("page.pdf")); }
@@ -202,6 +195,15 @@ class NoPrinter : public testing::Test {
             GTEST_SKIP() << "this machine has a printer";
     }
     QString proposedFile() const { return QDir(home.path()).filePath(QStringLiteral("ورقة العمل.pdf")); }
+    // Prints, answers the save dialog, checks the screen came back as it was; the proposed file.
+    QString printThroughTheSaveDialog(bool accept) {
+        ui::Form& sheet = driver::open("frmpq");
+        const Look before = lookOf(sheet);
+        SaveDialogAnswer answer(accept);
+        driver::click(driver::find(sheet, "Command7"));
+        EXPECT_EQ(lookOf(sheet), before);
+        return answer.proposed;
+    }
 
     QTemporaryDir home;
 
@@ -210,23 +212,13 @@ class NoPrinter : public testing::Test {
 };
 
 TEST_F(NoPrinter, TheSaveDialogProposesAFileInTheHomeFolderAndWritesThePage) {
-    ui::Form& sheet = driver::open("frmpq");
-    const Look before = lookOf(sheet);
-    SaveDialogAnswer answer(true);
-    driver::click(driver::find(sheet, "Command7"));
-    EXPECT_EQ(answer.proposed, proposedFile());
+    EXPECT_EQ(printThroughTheSaveDialog(true), proposedFile());
     EXPECT_EQ(pageCount(proposedFile()), 1);
-    EXPECT_EQ(lookOf(sheet), before);
 }
 
 TEST_F(NoPrinter, CancellingTheSaveDialogWritesNothing) {
-    ui::Form& sheet = driver::open("frmpq");
-    const Look before = lookOf(sheet);
-    SaveDialogAnswer answer(false);
-    driver::click(driver::find(sheet, "Command7"));
-    EXPECT_EQ(answer.proposed, proposedFile());
+    EXPECT_EQ(printThroughTheSaveDialog(false), proposedFile());
     EXPECT_TRUE(QDir(home.path()).isEmpty());
-    EXPECT_EQ(lookOf(sheet), before);
 }
 
 } // namespace
