@@ -28,7 +28,8 @@ std::unique_ptr<QPrinter> systemPrinter(QWidget& screen, std::string_view docume
 }
 
 // Qt draws a widget for a printer through one bitmap at the printer's full resolution, megabytes for
-// a page; an image at four times the screen's size is as sharp as paper needs and a tenth of that.
+// a page (and a recorded QPicture loses the direction of Arabic text); an image at four times the
+// screen's size is as sharp as paper needs and a tenth of that.
 QImage screenImage(QWidget& widget) {
     constexpr qreal kSharpness = 4;
     QImage image(widget.size() * kSharpness, QImage::Format_RGB32);
@@ -65,9 +66,8 @@ bool print(QWidget& widget, QPrinter& printer) {
     if (!painter.begin(&printer))
         return false;
     const QImage page = screenImage(widget);
-    const QSizeF size = widget.size();
     const QRectF area = painter.viewport();
-    const QSizeF fitted = size.scaled(area.size(), Qt::KeepAspectRatio);
+    const QSizeF fitted = QSizeF(widget.size()).scaled(area.size(), Qt::KeepAspectRatio);
     painter.drawImage(QRectF(area.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted), page);
     return painter.end();
 }

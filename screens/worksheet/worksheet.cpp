@@ -1,5 +1,7 @@
 #include "screens/worksheet/worksheet.h"
 
+#include <algorithm>
+
 #include "fraction/fraction.h"
 #include "screens/common/input.h"
 #include "ui/print.h"
@@ -136,19 +138,20 @@ Worksheet::Worksheet() : Form("frmpq", "الطباعة إعداد أ / Morvane",
     button("Command9").onClick = [] { ui::forms::end(); };
 }
 
+// A counter's caption read as a whole number; the timers only ever write whole numbers into it.
+std::int64_t Worksheet::counterValue(const worksheet::TickCounter& counter) const {
+    return fraction::integerValue(fraction::value(label(counter.label).caption())).value_or(0);
+}
+
 void Worksheet::advance(const worksheet::TickCounter& counter) {
-    ui::Label& shown = label(counter.label);
-    const double value = fraction::value(shown.caption());
-    shown.setCaption(fraction::numberText(
-        static_cast<double>(worksheet::nextTick(counter, fraction::integerValue(value).value_or(0)))));
+    const auto next = worksheet::nextTick(counter, counterValue(counter));
+    label(counter.label).setCaption(fraction::numberText(static_cast<double>(next)));
 }
 
 worksheet::CounterValues Worksheet::counterValues() const {
     worksheet::CounterValues values{};
-    for (size_t c = 0; c < values.size(); ++c)
-        values[c] =
-            fraction::integerValue(fraction::value(label(worksheet::kTickCounters[c].label).caption()))
-                .value_or(0);
+    std::ranges::transform(worksheet::kTickCounters, values.begin(),
+                           [this](const worksheet::TickCounter& counter) { return counterValue(counter); });
     return values;
 }
 

@@ -12,6 +12,7 @@ class Worksheet : public ui::Form {
     Worksheet();
 
   private:
+    std::int64_t counterValue(const worksheet::TickCounter& counter) const;
     void advance(const worksheet::TickCounter& counter);
     worksheet::CounterValues counterValues() const;
     void fillProblem(int row);
