@@ -35,3 +35,4 @@ screenshots: deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON
 	cmake --build build/test --target screenshots
 	QT_QPA_PLATFORM=offscreen ./build/test/screenshots docs/screens
+	tools/printed-pages-to-png.sh docs/screens

@@ -1,23 +1,225 @@
 #include "screens/worksheet/worksheet.h"
 
+#include <algorithm>
+
+#include "fraction/fraction.h"
+#include "screens/common/input.h"
+#include "ui/print.h"
+
 namespace screens {
 
 namespace {
 
-constexpr auto kButton =
-    ui::button("").withFont(ui::msSans(9.75, true)).colors(ui::kBlack, ui::rgb(0xFFE0C0)).asGraphical();
+using worksheet::kRows;
 
-constexpr ui::Spec kLayout[] = {
-    kButton.called("Command8").text("رجوع للصفحة الرئيسة").at(7320, 1800, 2295, 495),
-    kButton.called("Command9").text("خروج من البرنامج").at(240, 1800, 1995, 495),
+// One problem row, read right to left: the row button, the first fraction with its whole-number box
+// A, the operator, the second fraction with box B, and "=". Row r (0-based) has the fractions
+// Text1(4r)/Text1(4r+1) and Text1(4r+2)/Text1(4r+3), bars Line1(2r) and Line1(2r+1), operator
+// Command6(r) and "=" Command6(r+5).
+struct ProblemRow {
+    std::string_view button, number;
+    int boxA, boxB; // Text1 elements of the whole-number boxes
+    int boxAHeight;
+    int numeratorTop, denominatorTop, barY, middleTop;
 };
+constexpr ProblemRow kProblemRows[kRows] = {
+    {"Command1", "(1)", 20, 21, 555, 2520, 2940, 2880, 2640},
+    {"Command2", "(2)", 22, 23, 585, 3600, 4020, 3960, 3720},
+    {"Command3", "(3)", 27, 26, 555, 4920, 5340, 5280, 5040},
+    {"Command4", "(4)", 25, 24, 585, 6000, 6420, 6360, 6120},
+    {"Command5", "(5)", 29, 28, 585, 7080, 7500, 7440, 7200},
+};
+
+constexpr int kFractions = 2 * kRows;
+constexpr int kBoxes = 30;
+constexpr int kFirstWholeBox = 20;
+constexpr int kFirstFractionLeft = 10200, kBoxALeft = 9720, kOperatorLeft = 9360;
+constexpr int kSecondFractionLeft = 8640, kBoxBLeft = 8160, kEqualsLeft = 7800;
+constexpr int kFractionWidth = 735, kBarWidth = 600;
+constexpr int kRowSeparators[] = {3360, 4560, 5760, 6840};
+constexpr std::string_view kHeaderButtons[] = {"Command7", "Command8", "Command9", "Command10"};
+constexpr std::string_view kPageName = "ورقة العمل";
+
+constexpr auto kHeaderButton =
+    ui::button("").withFont(ui::msSans(9.75, true)).colors(ui::kBlack, ui::rgb(0xFFE0C0)).asGraphical();
+constexpr auto kOption = ui::option("Option1")
+                             .withFont(ui::msSans(9.75, true))
+                             .colors(ui::kWhite, ui::rgb(0x400000))
+                             .asGraphical()
+                             .in("Frame1");
+constexpr auto kPupilLine = ui::label("").withFont(ui::msSans(13.5)).right().rtl();
+constexpr auto kCounter = ui::label("").text("0").hidden();
+constexpr auto kSmallButton =
+    ui::button("Command6").withFont(ui::msSans(13.5)).colors(ui::kBlack, ui::kWhite).asGraphical();
+constexpr auto kBox = ui::textBox("Text1").withFont(ui::arial(14.25, true)).center().bordered();
+
+constexpr ui::Spec kHeader[] = {
+    kPupilLine.called("Label6").text("الفصل / ").at(6000, 600, 3735, 495),
+    kPupilLine.called("Label1").text("الاســـم /").at(6000, 1200, 3735, 495),
+    ui::frame("Frame1")
+        .text("اختر العملية")
+        .at(9960, 120, 1695, 2175)
+        .withFont(ui::msSans(9.75, true))
+        .colors(ui::kWhite, ui::rgb(0x800000))
+        .rtl(),
+    kOption.idx(0).text("عملية الجمع").at(120, 240, 1455, 375).selected(),
+    kOption.idx(1).text("عملية الطرح").at(120, 600, 1455, 375),
+    kOption.idx(2).text("عملية الضرب").at(120, 960, 1455, 375),
+    kOption.idx(3).text("عملية القسمة").at(120, 1320, 1455, 375),
+    kOption.idx(4).text("كل العمليات").at(120, 1680, 1455, 375),
+    kHeaderButton.called("Command8").text("رجوع للصفحة الرئيسة").at(7320, 1800, 2295, 495),
+    kHeaderButton.called("Command10").text("اسئلة عشوائية").at(4920, 1800, 2235, 495),
+    kHeaderButton.called("Command7").text("طباعــة الصفحة").at(2580, 1800, 2115, 495),
+    kHeaderButton.called("Command9").text("خروج من البرنامج").at(240, 1800, 1995, 495),
+    ui::line("Line1", 14, 120, 1800, 11880, 1800),
+    kCounter.called("Label2").at(5760, 240, 495, 495),
+    kCounter.called("Label3").at(5760, 720, 495, 495),
+    kCounter.called("Label4").at(3840, 240, 495, 495),
+    kCounter.called("Label5").at(3720, 720, 495, 495),
+};
+
+// A fraction: numerator and denominator boxes with the bar between them, centred under the numerator.
+void addFraction(std::vector<ui::Spec>& specs, int fraction, int left, const ProblemRow& row) {
+    specs.push_back(kBox.idx(2 * fraction).at(left, row.numeratorTop, kFractionWidth, 300).maxLen(3));
+    specs.push_back(kBox.idx(2 * fraction + 1).at(left, row.denominatorTop, kFractionWidth, 330).maxLen(3));
+    const int barLeft = left + (kFractionWidth - kBarWidth) / 2;
+    specs.push_back(ui::line("Line1", fraction, barLeft, row.barY, barLeft + kBarWidth, row.barY));
+}
+
+void addRow(std::vector<ui::Spec>& specs, int r) {
+    const ProblemRow& row = kProblemRows[r];
+    specs.push_back(kSmallButton.called(row.button).text(row.number).at(11040, row.middleTop, 495, 495));
+    addFraction(specs, 2 * r, kFirstFractionLeft, row);
+    specs.push_back(kBox.idx(row.boxA).at(kBoxALeft, row.middleTop, 495, row.boxAHeight).maxLen(2));
+    addFraction(specs, 2 * r + 1, kSecondFractionLeft, row);
+    specs.push_back(kBox.idx(row.boxB).at(kBoxBLeft, row.middleTop, 495, 555).maxLen(2));
+    // After the fractions, so the operator covers the edge of the boxes it overlaps by one pixel.
+    specs.push_back(kSmallButton.idx(r).text("+").at(kOperatorLeft, row.middleTop, 375, 375));
+    specs.push_back(kSmallButton.idx(r + kRows).text("=").at(kEqualsLeft, row.middleTop, 375, 375));
+}
+
+// The boxes take the focus row by row in reading order: first fraction, box A, second fraction, box B.
+void setBoxTabOrder(std::vector<ui::Spec>& specs) {
+    int tab = 0;
+    for (ui::Spec& spec : specs)
+        if (spec.kind == ui::Kind::TextBox)
+            spec = spec.tabAt(tab++);
+}
+
+std::vector<ui::Spec> worksheetLayout() {
+    std::vector<ui::Spec> specs(std::begin(kHeader), std::end(kHeader));
+    for (int r = 0; r < kRows; ++r)
+        addRow(specs, r);
+    for (int i = 0; i < std::ssize(kRowSeparators); ++i)
+        specs.push_back(ui::line("Line1", kFractions + i, 120, kRowSeparators[i], 11880, kRowSeparators[i]));
+    for (const worksheet::TickCounter& counter : worksheet::kTickCounters)
+        specs.push_back(ui::timer(counter.timer).every(counter.interval));
+    setBoxTabOrder(specs);
+    return specs;
+}
 
 } // namespace
 
 Worksheet::Worksheet() : Form("frmpq", "الطباعة إعداد أ / Morvane", 11880, 8490, ui::kWindow) {
-    build(kLayout);
+    build(worksheetLayout());
+    for (const worksheet::TickCounter& counter : worksheet::kTickCounters)
+        onTimer(counter.timer, [this, &counter] { advance(counter); });
+    for (int row = 1; row <= kRows; ++row)
+        button(kProblemRows[row - 1].button).onClick = [this, row] { fillProblem(row); };
+    button("Command10").onClick = [this] { fillAllProblems(); };
+    onClick("Option1", [this](int option) { chooseOperation(option); });
+    onClick("Command6", [this](int index) { cycleOperator(index); });
+    onChange("Text1", [this](int box) { filterInput(textBox("Text1", box)); });
+    const ui::Handler selectWhole = [this](int box) { textBox("Text1", box).selectWhole(); };
+    onClick("Text1", selectWhole);
+    onGotFocus("Text1", selectWhole);
+    button("Command7").onClick = [this] { printPage(); };
     bindBack("Command8");
     button("Command9").onClick = [] { ui::forms::end(); };
+}
+
+// A counter's caption read as a whole number; the timers only ever write whole numbers into it.
+std::int64_t Worksheet::counterValue(const worksheet::TickCounter& counter) const {
+    return fraction::integerValue(fraction::value(label(counter.label).caption())).value_or(0);
+}
+
+void Worksheet::advance(const worksheet::TickCounter& counter) {
+    const auto next = worksheet::nextTick(counter, counterValue(counter));
+    label(counter.label).setCaption(fraction::numberText(static_cast<double>(next)));
+}
+
+worksheet::CounterValues Worksheet::counterValues() const {
+    worksheet::CounterValues values{};
+    std::ranges::transform(worksheet::kTickCounters, values.begin(),
+                           [this](const worksheet::TickCounter& counter) { return counterValue(counter); });
+    return values;
+}
+
+void Worksheet::fillProblem(int row) {
+    for (const auto& [box, value] : worksheet::fillRow(row, counterValues()))
+        textBox("Text1", box).assign(fraction::numberText(static_cast<double>(value)));
+}
+
+// All five rows come from the same four counter values: the handler runs between two ticks.
+void Worksheet::fillAllProblems() {
+    for (const ProblemRow& row : kProblemRows)
+        button(row.button).press();
+}
+
+void Worksheet::chooseOperation(int option) {
+    const auto captions = worksheet::operatorsFor(option);
+    for (int r = 0; r < kRows; ++r)
+        button("Command6", r).setText(ui::qstr(captions[r]));
+}
+
+// Operator buttons cycle; the "=" buttons (indexes 5 to 9) do nothing.
+void Worksheet::cycleOperator(int index) {
+    if (index >= kRows)
+        return;
+    ui::Button& op = button("Command6", index);
+    op.setText(ui::qstr(worksheet::nextOperator(ui::utf8(op.text()))));
+}
+
+void Worksheet::printPage() {
+    hideForPrint();
+    // A failed or cancelled print changes nothing more: the screen gets back what it hid in any case.
+    try {
+        ui::printScreen(*this, kPageName);
+    } catch (...) {
+    }
+    restoreAfterPrint();
+}
+
+bool Worksheet::isEmpty(int box) const { return textBox("Text1", box).value().empty(); }
+
+// The page leaves off the buttons, the frame, the boxes' borders, the bars over empty fractions and
+// the empty whole-number boxes. The last fraction loses its bar when either of its boxes is empty.
+void Worksheet::hideForPrint() {
+    for (std::string_view name : kHeaderButtons)
+        button(name).hide();
+    for (int box = 0; box < kBoxes; ++box)
+        textBox("Text1", box).setFrame(false);
+    widget("Frame1").hide();
+    for (int k = 0; k < kFractions; ++k) {
+        const bool numeratorEmpty = isEmpty(2 * k), denominatorEmpty = isEmpty(2 * k + 1);
+        const bool hideBar =
+            k == kFractions - 1 ? numeratorEmpty || denominatorEmpty : numeratorEmpty && denominatorEmpty;
+        widget("Line1", k).setHidden(hideBar);
+    }
+    for (int box = kFirstWholeBox; box < kBoxes; ++box)
+        textBox("Text1", box).setHidden(isEmpty(box));
+}
+
+void Worksheet::restoreAfterPrint() {
+    for (std::string_view name : kHeaderButtons)
+        button(name).show();
+    for (int box = 0; box < kBoxes; ++box) {
+        textBox("Text1", box).setFrame(true);
+        textBox("Text1", box).show();
+    }
+    widget("Frame1").show();
+    for (int k = 0; k < kFractions; ++k)
+        widget("Line1", k).show();
 }
 
 } // namespace screens

@@ -14,6 +14,8 @@ class Camera {
     explicit Camera(QDir folder) : folder_(std::move(folder)) {}
     // Lets pending events run, then saves the widget's picture as folder/name.png.
     void take(QWidget& window, const QString& name) const;
+    // Where a file of that name goes in the pictures' folder.
+    QString path(const QString& file) const { return folder_.filePath(file); }
 
   private:
     QDir folder_;

@@ -1,11 +1,41 @@
+#include <QAbstractButton>
+#include <QPrinter>
+
 #include "tools/screenshots/camera.h"
 #include "ui/form.h"
+#include "ui/print.h"
 
 namespace shots {
 
+namespace {
+
+// A moment of the tick counters, so the picture shows varied problems.
+void setCounters(ui::Form& sheet) {
+    const std::pair<const char*, const char*> kMoment[] = {
+        {"Label2", "343"}, {"Label3", "118"}, {"Label4", "417"}, {"Label5", "1001"}};
+    for (const auto& [counter, value] : kMoment)
+        sheet.label(counter).setCaption(value);
+}
+
+// The printed page goes into a PDF file beside the pictures; the Makefile turns it into a PNG.
+void printToPdf(ui::Form& sheet, const QString& file) {
+    ui::setPrinterProvider([file](QWidget&, std::string_view) { return ui::pdfPrinter(file); });
+    sheet.button("Command7").press();
+    ui::setPrinterProvider({});
+}
+
+} // namespace
+
+// The teacher picks all operations, fills the page and makes the last problem one without whole numbers.
 void worksheetScreen(const Camera& camera) {
-    for (const char* name : {"frmpq"})
-        camera.take(ui::forms::show(name), QString::fromLatin1(name));
+    ui::Form& sheet = ui::forms::show("frmpq");
+    setCounters(sheet);
+    static_cast<QAbstractButton&>(sheet.widget("Option1", 4)).click();
+    sheet.button("Command10").press();
+    sheet.textBox("Text1", 28).assign("");
+    sheet.textBox("Text1", 29).assign("");
+    camera.take(sheet, QStringLiteral("frmpq"));
+    printToPdf(sheet, camera.path(QStringLiteral("frmpq-printed.pdf")));
 }
 
 } // namespace shots

@@ -1,0 +1,52 @@
+// The worksheet's arithmetic, free of widgets: the tick counters, the fill table that turns their
+// values into the numbers of the five problems, and the operator captions.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace screens::worksheet {
+
+// A hidden counter label advanced by its timer: every tick adds the step, modulo the bound.
+struct TickCounter {
+    std::string_view label;
+    std::string_view timer;
+    int interval; // milliseconds
+    int step;
+    int bound;
+};
+inline constexpr std::array<TickCounter, 4> kTickCounters = {{
+    {"Label2", "Timer1", 500, 7, 1048},
+    {"Label3", "Timer2", 450, 1, 900},
+    {"Label4", "Timer3", 600, 3, 864},
+    {"Label5", "Timer4", 800, 11, 1536},
+}};
+
+std::int64_t nextTick(const TickCounter& counter, std::int64_t value);
+
+// The values of the four counters, in the order of kTickCounters.
+using CounterValues = std::array<std::int64_t, kTickCounters.size()>;
+
+struct FilledBox {
+    int box;
+    std::int64_t value;
+};
+
+inline constexpr int kRows = 5;
+
+// The six boxes a row button (row 1 to 5) fills, in filling order. Rows 3 and 4 fill each other's
+// whole-number boxes.
+std::array<FilledBox, 6> fillRow(int row, const CounterValues& counters);
+
+// The operator captions, in their cycling order.
+inline constexpr std::array<std::string_view, 4> kOperators = {"+", "-", "×", "÷"};
+
+// The captions of the five operator buttons for operation option 0 to 4 (option 4: all operations).
+std::array<std::string_view, kRows> operatorsFor(int option);
+
+// The caption after a click on an operator button; an unknown caption starts the cycle again at "+".
+std::string_view nextOperator(std::string_view caption);
+
+} // namespace screens::worksheet
