@@ -10,7 +10,7 @@ using namespace layout;
 
 constexpr ui::Color kBack = kFieldBack;
 constexpr auto kField = field("Text1", ui::kYellow, kFieldBack, ui::trad(18, true)).rtl().maxLen(4);
-constexpr auto kStep = step(kBack);
+constexpr auto kStep = step(kBack).rtl();
 constexpr auto kSolveButton =
     button("", texts::kSolve, ui::rgb(0x008080), ui::msSans(8.25, true)).size(1335, 555);
 constexpr auto kNavigation = button("", "", ui::rgb(0x00C0C0), ui::arial(20.25, true)).size(1335, 675);

@@ -28,7 +28,6 @@ constexpr ui::Spec step(ui::Color back) {
         .colors(ui::kWhite, back)
         .withFont(ui::trad(18, true))
         .center()
-        .rtl()
         .bordered()
         .hidden();
 }

@@ -11,7 +11,7 @@ using namespace layout;
 constexpr ui::Color kBack = ui::rgb(0x000040);
 constexpr ui::Color kButtonBack = ui::rgb(0x8080FF);
 constexpr auto kField = field("Text1", ui::kYellow, kFieldBack, ui::trad(18, true)).rtl().size(915, 615);
-constexpr auto kStep = step(kBack);
+constexpr auto kStep = step(kBack).rtl();
 constexpr auto kSolveButton = button("", texts::kSolve, kButtonBack, ui::msSans(8.25, true)).size(1335, 555);
 constexpr auto kNavigation = button("", "", kButtonBack, ui::arial(20.25, true)).size(1335, 675);
 constexpr std::string_view kInverseSum = "البسط الأول + المعكوس الجمعي للبسط الثاني";
