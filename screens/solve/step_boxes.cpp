@@ -1,6 +1,7 @@
 #include "screens/solve/step_boxes.h"
 
 #include "fraction/fraction.h"
+#include "screens/solve/caption_fit.h"
 
 namespace screens {
 
@@ -26,7 +27,10 @@ bool changedNothing(const ui::Form& form, const ResultBoxes& boxes) {
 
 } // namespace
 
-void setCaption(ui::Form& form, int index, std::string_view caption) { box(form, index).setCaption(caption); }
+void setCaption(ui::Form& form, int index, std::string_view caption) {
+    box(form, index).setCaption(caption);
+    fitCaption(box(form, index));
+}
 
 std::string captionOf(const ui::Form& form, int index) { return box(form, index).caption(); }
 

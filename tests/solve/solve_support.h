@@ -50,6 +50,14 @@ inline std::vector<int> shownSigns(const QWidget& screen) {
     return shown;
 }
 
+// True when the label's caption, wrapped at blanks, lies within the label in its own font.
+inline bool captionFits(const QLabel& label) {
+    const QRect room = label.contentsRect();
+    const QRect needed = QFontMetrics(label.font())
+                             .boundingRect(room, Qt::TextWordWrap | int(label.alignment()), label.text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
 inline std::string tooltip(const QWidget& widget) { return widget.toolTip().toStdString(); }
 
 inline constexpr const char* kPressPrompt = "اضغط في  المكان  الذي تريد  فهمه ";

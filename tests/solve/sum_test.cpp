@@ -197,6 +197,7 @@ TEST_P(SumScreens, StepBoxesAndTheBackgroundExplainThemselves) {
     EXPECT_EQ(solve::tooltip(solve::box(screen, 5)), std::string(solve::kReducedBy) + "6");
     driver::click(solve::box(screen, 1));
     EXPECT_EQ(text(screen, "Label7"), "المقامان متشابهان ولذلك نضع أحدهما مقام مشترك");
+    EXPECT_TRUE(solve::captionFits(driver::find<QLabel>(screen, "Label7")));
     driver::clickAt(screen, QPoint(5, 5));
     EXPECT_EQ(text(screen, "Label7"), solve::kBackgroundPrompt);
     driver::click(solve::field(screen, "Text1", 2));
