@@ -138,8 +138,7 @@ void MultiplyDivideSolution::productChanged(int index) {
     checkDenominators(kProductFields, kB, kD);
     setBoxesShown(*this, 9, 15, false);
     setSignsShown(*this, {9, 8, 7}, false);
-    for (int field : {kA, kB, kC, kD})
-        copyBracketed(kProductFields, field, kProductCopies[field]);
+    copyBracketed(kProductFields, kProductCopies);
     explain(texts::kPressPrompt);
 }
 
@@ -151,8 +150,7 @@ void MultiplyDivideSolution::quotientChanged(int index) {
     setBoxesShown(*this, 0, 8, false);
     setBoxesShown(*this, 20, 21, false);
     setSignsShown(*this, {4, 3, 2, 1, 11}, false);
-    for (int field : {kA, kB, kC, kD})
-        copyBracketed(kQuotientFields, field, kQuotientCopies[field]);
+    copyBracketed(kQuotientFields, kQuotientCopies);
     explain(texts::kPressPrompt);
 }
 

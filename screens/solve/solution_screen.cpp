@@ -94,10 +94,12 @@ void SolutionScreen::refuseZero(ui::TextBox& box, std::string_view message) {
     box.assign("1");
 }
 
-void SolutionScreen::copyBracketed(std::string_view fields, int index, int copy) {
-    const std::string text = textBox(fields, index).value();
-    if (fraction::isNumeric(text))
-        label("Label1", copy).setCaption(fraction::bracketed(text));
+void SolutionScreen::copyBracketed(std::string_view fields, std::span<const int, 4> copies) {
+    for (int index = 0; index < 4; ++index) {
+        const std::string text = textBox(fields, index).value();
+        if (fraction::isNumeric(text))
+            label("Label1", copies[index]).setCaption(fraction::bracketed(text));
+    }
 }
 
 } // namespace screens

@@ -29,8 +29,9 @@ class SolutionScreen : public ui::Form {
     void checkDenominators(std::string_view fields, int first, int second);
     // A zero in the field is refused with `message`, and the field is set to "1".
     void refuseZero(ui::TextBox& box, std::string_view message);
-    // The hidden copy of a field in its bracketed form, kept while the field holds no number.
-    void copyBracketed(std::string_view fields, int index, int copy);
+    // The hidden copies `Label1(copies[i])` of the problem's fields in their bracketed form. A field
+    // that holds no number yet leaves its copy as it was.
+    void copyBracketed(std::string_view fields, std::span<const int, 4> copies);
 
   private:
     void showExplanationOf(int box);

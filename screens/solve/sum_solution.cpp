@@ -33,8 +33,7 @@ void SumSolution::problemChanged(int index) {
     checkDenominators(kFields, kB, kD);
     setBoxesShown(*this, 0, 15, false);
     setSignsShown(*this, {2, 3, 4, 5, 6, 7, 8, 9}, false);
-    for (int field : {kA, kB, kC, kD})
-        copyBracketed(kFields, field, kCopies[field]);
+    copyBracketed(kFields, kCopies);
     const bool common = fraction::sameDenominator(textBox(kFields, kB).value(), textBox(kFields, kD).value());
     button("Command1").setEnabled(common);
     button("Command2").setEnabled(!common);

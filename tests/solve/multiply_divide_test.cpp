@@ -6,12 +6,7 @@
 
 namespace {
 
-using solve::press;
-using solve::shownRow;
-using solve::shownSigns;
-using solve::text;
-using solve::typeProblem;
-using Row = std::vector<std::string>;
+using namespace solve;
 
 // The multiplication row `Label1(9..15)`, or the division row `Label1(0..8)` followed by the
 // reciprocal `Label1(20..21)`.

@@ -13,6 +13,8 @@
 
 namespace solve {
 
+using Row = std::vector<std::string>;
+
 inline QString name(const char* array, int index) { return QStringLiteral("%1(%2)").arg(array).arg(index); }
 
 inline QLabel& box(const QWidget& screen, int index) {

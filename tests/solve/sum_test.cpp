@@ -6,12 +6,7 @@
 
 namespace {
 
-using solve::press;
-using solve::shownRow;
-using solve::shownSigns;
-using solve::text;
-using solve::typeProblem;
-using Row = std::vector<std::string>;
+using namespace solve;
 
 // A problem, the button that solves it and the row it shows: `Label1(0..6)` for the upper row,
 // `Label1(7..15)` for the lower one.
