@@ -46,7 +46,7 @@ constexpr ui::Spec instruction(ui::Color back) {
         .text(texts::kInstruction)
         .colors(ui::kWhite, back)
         .withFont(ui::arial(15.75))
-        .right()
+        .center()
         .rtl();
 }
 
