@@ -18,6 +18,11 @@ bool holdsZero(const ui::TextBox& box) {
     return fraction::isNumeric(box.value()) && fraction::value(box.value()) == 0;
 }
 
+void focusWhole(ui::TextBox& box) {
+    box.setFocus();
+    box.selectWhole();
+}
+
 } // namespace
 
 SolutionScreen::SolutionScreen(std::string_view name, std::string_view caption, ui::Color back,
@@ -48,16 +53,10 @@ void SolutionScreen::backgroundClicked() {
 void SolutionScreen::bindProblem(std::string_view fields, ui::Handler changed) {
     onChange(fields, std::move(changed));
     onGotFocus(fields, [this, fields](int index) {
-        ui::TextBox& box = textBox(fields, index);
-        explain(ui::utf8(box.toolTip()));
-        box.setFocus();
-        box.selectWhole();
+        explain(ui::utf8(textBox(fields, index).toolTip()));
+        focusWhole(textBox(fields, index));
     });
-    onClick(fields, [this, fields](int index) {
-        ui::TextBox& box = textBox(fields, index);
-        box.setFocus();
-        box.selectWhole();
-    });
+    onClick(fields, [this, fields](int index) { focusWhole(textBox(fields, index)); });
 }
 
 bool SolutionScreen::complete(std::string_view fields) const {
