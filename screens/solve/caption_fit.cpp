@@ -10,18 +10,18 @@ namespace screens {
 namespace {
 
 constexpr int kSmallestPixels = 8;
-constexpr char kDesignFont[] = "designFont";
+constexpr char kBuiltFont[] = "builtFont";
 
 // The font the widget was built with, kept on the widget so that a caption that fits again gets it
 // back.
-QFont designFont(QWidget& widget) {
-    if (!widget.property(kDesignFont).isValid())
-        widget.setProperty(kDesignFont, widget.font());
-    return widget.property(kDesignFont).value<QFont>();
+QFont builtFont(QWidget& widget) {
+    if (!widget.property(kBuiltFont).isValid())
+        widget.setProperty(kBuiltFont, widget.font());
+    return widget.property(kBuiltFont).value<QFont>();
 }
 
 template <class Fits> void shrinkUntil(QWidget& widget, Fits fits) {
-    QFont font = designFont(widget);
+    QFont font = builtFont(widget);
     while (!fits(font) && font.pixelSize() > kSmallestPixels)
         font.setPixelSize(font.pixelSize() - 1);
     widget.setFont(font);

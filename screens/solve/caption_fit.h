@@ -1,6 +1,6 @@
-// The design's faces are stood in for by fonts that set Arabic wider than the originals (DejaVu Sans
-// for Arial and MS Sans Serif), so some captions would overflow the boxes the design gave them. Such a
-// caption is set smaller until it fits; one that fits keeps the design's size.
+// The screens' Windows faces are stood in for by fonts that set Arabic wider than the originals
+// (DejaVu Sans for Arial and MS Sans Serif), so some captions would overflow their boxes. Such a
+// caption is set smaller until it fits; one that fits keeps the size it was built with.
 #pragma once
 
 class QLabel;

@@ -200,7 +200,7 @@ TEST_P(SumScreens, StepBoxesAndTheBackgroundExplainThemselves) {
     EXPECT_EQ(solve::field(screen, "Text1", 2).selectedText(), "0");
 }
 
-TEST_P(SumScreens, ReopeningBringsBackTheDesignTooltipsOfTheReducedBoxes) {
+TEST_P(SumScreens, ReopeningBringsBackTheFirstTooltipsOfTheReducedBoxes) {
     ui::Form& screen = open();
     typeProblem(screen, "Text1", {"1", "2", "1", "3"});
     press(screen, "Command2");
