@@ -43,6 +43,8 @@ void Label::setCaption(std::string_view caption) {
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
+    // A click on a label is the label's, never the screen background's: QLabel passes it on.
+    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         fire(onClick);
 }

@@ -1,11 +1,11 @@
-// The screen `frmqaa`.
+// The screen `frmqaa`: the pupil types a sum of two fractions and reads its solution step by step.
 #pragma once
 
-#include "ui/form.h"
+#include "screens/solve/sum_solution.h"
 
 namespace screens {
 
-class AdditionSolution : public ui::Form {
+class AdditionSolution : public SumSolution {
   public:
     AdditionSolution();
 };

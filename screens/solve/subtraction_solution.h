@@ -1,11 +1,12 @@
-// The screen `frmqam`.
+// The screen `frmqam`: the pupil types a difference of two fractions and reads its solution step by
+// step.
 #pragma once
 
-#include "ui/form.h"
+#include "screens/solve/sum_solution.h"
 
 namespace screens {
 
-class SubtractionSolution : public ui::Form {
+class SubtractionSolution : public SumSolution {
   public:
     SubtractionSolution();
 };

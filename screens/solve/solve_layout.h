@@ -1,0 +1,73 @@
+// Row prototypes of the worked-solution screens' layout tables, and the joining of a screen's own
+// rows with those of its mixed-number panel.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "screens/solve/mixed_panel.h"
+#include "screens/solve/solve_texts.h"
+#include "ui/spec.h"
+
+namespace screens::layout {
+
+inline constexpr ui::Color kFieldBack = ui::rgb(0x004040);
+
+// A problem field: a number, 1 until the pupil types another.
+constexpr ui::Spec field(std::string_view name, ui::Color fore, ui::Color back, ui::Font font) {
+    return ui::textBox(name).text("1").tip(texts::kFieldTip).colors(fore, back).withFont(font).center();
+}
+
+// A sign between fractions or steps: "+", "-", "×", "÷" or "=".
+inline constexpr ui::Spec kSign =
+    ui::label("Label2").size(435, 555).foreColor(ui::kYellow).withFont(ui::trad(20.25, true)).center();
+
+// A step box: bordered, hidden until its row is solved.
+constexpr ui::Spec step(ui::Color back) {
+    return ui::label("Label1")
+        .colors(ui::kWhite, back)
+        .withFont(ui::trad(18, true))
+        .center()
+        .bordered()
+        .hidden();
+}
+
+// The explanation line and the fixed instruction above the problem.
+constexpr ui::Spec explanation(ui::Color back) {
+    return ui::label("Label7")
+        .text(texts::kStepPrompt)
+        .colors(ui::kWhite, back)
+        .withFont(ui::arial(18))
+        .center()
+        .rtl();
+}
+constexpr ui::Spec instruction(ui::Color back) {
+    return ui::label("Label8")
+        .text(texts::kInstruction)
+        .colors(ui::kWhite, back)
+        .withFont(ui::arial(15.75))
+        .center()
+        .rtl();
+}
+
+// A rounded frame drawn behind a label or a button.
+constexpr ui::Spec frame(std::string_view name, ui::Color border, ui::Color fill) {
+    return ui::shape(name).roundedCorners().outline(border, 3).filled(fill);
+}
+
+constexpr ui::Spec button(std::string_view name, std::string_view caption, ui::Color back, ui::Font font) {
+    return ui::button(name).text(caption).colors(ui::kBlack, back).withFont(font).asGraphical();
+}
+
+template <std::size_t N, std::size_t M>
+constexpr std::array<ui::Spec, N + M> withPanel(const ui::Spec (&screen)[N],
+                                                const std::array<ui::Spec, M>& panel) {
+    std::array<ui::Spec, N + M> rows{};
+    for (std::size_t i = 0; i < N; ++i)
+        rows[i] = screen[i];
+    for (std::size_t i = 0; i < M; ++i)
+        rows[N + i] = panel[i];
+    return rows;
+}
+
+} // namespace screens::layout

@@ -1,0 +1,28 @@
+// The texts the worked-solution screens share: prompts of the explanation line, captions and the
+// step boxes' explanations (their tooltips).
+#pragma once
+
+#include <string_view>
+
+namespace screens::texts {
+
+inline constexpr std::string_view kStepPrompt = "انقر على الخطوة التي لاتفهمها لترى الشرح";
+inline constexpr std::string_view kPressPrompt = "اضغط في  المكان  الذي تريد  فهمه ";
+inline constexpr std::string_view kBackgroundPrompt = "انقر على أى مستطيل لترى توضيح وشرح مبسط ";
+inline constexpr std::string_view kFieldTip = "غير الرقم مباشرة للحصول على مسألة جديدة";
+inline constexpr std::string_view kInstruction = "اكتب المسألة (الرقم 1  افتراضي)";
+inline constexpr std::string_view kSolve = "الحل";
+inline constexpr std::string_view kBack = "رجوع";
+inline constexpr std::string_view kExit = "خروج";
+
+// Explanations of the steps.
+inline constexpr std::string_view kCommonNumerators = "لأن المقام مشترك  نجمع البسط + البسط الثاني";
+inline constexpr std::string_view kAlikeDenominators = "المقامان متشابهان ولذلك نضع أحدهما مقام مشترك";
+inline constexpr std::string_view kSameDenominator = "نفس المقام السابق";
+inline constexpr std::string_view kReduction = "الاختصار";
+inline constexpr std::string_view kWholeNumber = "ناتج قسمة البسط على المقام";
+inline constexpr std::string_view kCrossSum = "حاصل ضرب الطرفين + حاصل ضرب الوسطين";
+inline constexpr std::string_view kDenominatorProduct = "حاصل ضرب المقام × المقام";
+inline constexpr std::string_view kNumeratorSum = "ناتج جمع ما في البسط السابق";
+
+} // namespace screens::texts
