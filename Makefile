@@ -1,12 +1,13 @@
 # Two commands on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds in Release and starts the program
 #   make test   installs what is missing, builds and runs every test
-PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev \
+#   make bench  installs what is missing, builds in Release and prints the performance table
+PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev \
             fonts-hosny-amiri fonts-liberation fonts-dejavu-core fonts-dejavu-extra \
             xvfb xauth imagemagick poppler-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps screenshots
+.PHONY: run test bench deps screenshots
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -29,6 +30,12 @@ test: deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON
 	cmake --build build/test
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Every figure next to its floor, measured in the same run (docs/performance.md says how to read it).
+bench: deps
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZEMORA_BENCH=ON
+	cmake --build build/bench --target zemora_bench
+	./build/bench/bench/zemora_bench
 
 # Pictures of every screen into docs/screens/ (offscreen, no display needed).
 screenshots: deps
