@@ -59,9 +59,11 @@ std::vector<bench::Line> processLines(const std::vector<bench::FloorScreen>& flo
 std::vector<bench::Line> measuredLines(const std::vector<bench::PlannedLine>& planned,
                                        const bench::MedianCollector& medians) {
     std::vector<bench::Line> lines;
-    for (const bench::PlannedLine& line : planned)
-        lines.push_back(
-            {line.label, medians.median(line.figure), medians.median(line.floor), line.unit, line.target});
+    for (const bench::PlannedLine& line : planned) {
+        const auto figure = medians.median(line.figure), floor = medians.median(line.floor);
+        if (figure && floor)
+            lines.push_back({line.label, *figure, *floor, line.unit, line.target});
+    }
     return lines;
 }
 

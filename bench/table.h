@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,8 @@ class MedianCollector : public benchmark::BenchmarkReporter {
   public:
     bool ReportContext(const Context&) override { return true; }
     void ReportRuns(const std::vector<Run>& runs) override;
-    double median(const std::string& name) const;
+    // Empty when no benchmark of that name ran (a --benchmark_filter left it out).
+    std::optional<double> median(const std::string& name) const;
 
   private:
     std::map<std::string, double> medians_;
