@@ -1,25 +1,26 @@
 #include "assets/pictures.h"
 
-#include <QImage>
-
 #include <QColor>
 #include <QCursor>
 #include <QIcon>
-#include <QLineF>
+#include <QImage>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
 #include <QRadialGradient>
 
-#include "assets/menu_background.h"
-
-#include <array>
 #include <cmath>
 #include <numbers>
 
+#include "assets/built_pictures.h"
+
 namespace assets {
 namespace {
+
+// The picture shares the program's read-only pixels: nothing is drawn or copied.
+QPixmap pixmapOf(const BuiltPicture& picture) {
+    return QPixmap::fromImage(QImage(picture.pixels, picture.width, picture.height, picture.format));
+}
 
 QPixmap transparentPixmap(int width, int height) {
     QPixmap pixmap(width, height);
@@ -36,71 +37,6 @@ QPolygonF starPolygon(QPointF centre, double outer, double inner, int points) {
         polygon << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
     }
     return polygon;
-}
-
-// --- Window icon ---------------------------------------------------------------------------------
-
-// The pencil is drawn in a 32-unit square along the x axis, tip at -17 and eraser end at +17, half
-// width 5; the painter turns it onto the rising diagonal. A hexagonal pencil shows three faces.
-void drawPencil(QPainter& painter, int size) {
-    constexpr double kHalf = 5, kFace = 2 * kHalf / 3;
-    painter.scale(size / 32.0, size / 32.0);
-    painter.translate(16, 16);
-    painter.rotate(-45);
-    painter.setPen(Qt::NoPen);
-
-    const std::array faces{QColor(0xFF, 0x50, 0x50), QColor(0xE0, 0x00, 0x00), QColor(0x90, 0x00, 0x00)};
-    for (int i = 0; i < 3; ++i) {
-        painter.setBrush(faces[i]);
-        painter.drawRect(QRectF(-7.5, -kHalf + i * kFace, 17, kFace));
-    }
-    painter.setBrush(QColor(0xFF, 0x90, 0xA0));
-    painter.drawRoundedRect(QRectF(11, -kHalf, 6, 2 * kHalf), 1.5, 1.5);
-    painter.setBrush(QColor(0xC0, 0xC0, 0xC0));
-    painter.drawRect(QRectF(9, -kHalf, 3.5, 2 * kHalf));
-    painter.setBrush(QColor(0xF0, 0xD0, 0x98));
-    painter.drawPolygon(QPolygonF{{-7, -kHalf}, {-17, 0}, {-7, kHalf}});
-    painter.setBrush(QColor(0x30, 0x30, 0x30));
-    painter.drawPolygon(QPolygonF{{-13, -2}, {-17, 0}, {-13, 2}});
-
-    QPainterPath outline(QPointF(-17, 0));
-    outline.lineTo(-7, -kHalf);
-    outline.lineTo(15.5, -kHalf);
-    outline.quadTo(17, -kHalf, 17, 1.5 - kHalf);
-    outline.lineTo(17, kHalf - 1.5);
-    outline.quadTo(17, kHalf, 15.5, kHalf);
-    outline.lineTo(-7, kHalf);
-    outline.closeSubpath();
-    QPen pen(QColor(0x40, 0x00, 0x00));
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(outline);
-    if (size >= 32) // the ferrule's rims; at 16 pixels they would only blur it
-        painter.drawLines(QList<QLineF>{{9, -kHalf, 9, kHalf}, {12.5, -kHalf, 12.5, kHalf}});
-}
-
-QPixmap pencilPixmap(int size) {
-    QPixmap pixmap = transparentPixmap(size, size);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    drawPencil(painter, size);
-    return pixmap;
-}
-
-// --- Menu pointer --------------------------------------------------------------------------------
-
-constexpr QPoint kPointerTip(2, 16);
-
-QPixmap leftArrowPixmap() {
-    const QPolygonF arrow{kPointerTip, {15, 4}, {15, 11}, {29, 11}, {29, 21}, {15, 21}, {15, 28}};
-    QPixmap pixmap = transparentPixmap(32, 32);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(QColor(0x00, 0x00, 0xFF));
-    painter.drawPolygon(arrow);
-    return pixmap;
 }
 
 // --- Star and sun --------------------------------------------------------------------------------
@@ -149,22 +85,20 @@ QPixmap sunPixmap() {
 const QIcon& windowIcon() {
     static const QIcon icon = [] {
         QIcon built;
-        built.addPixmap(pencilPixmap(32));
-        built.addPixmap(pencilPixmap(16));
+        built.addPixmap(pixmapOf(kPencil32));
+        built.addPixmap(pixmapOf(kPencil16));
         return built;
     }();
     return icon;
 }
 
 const QCursor& menuPointer() {
-    static const QCursor pointer(leftArrowPixmap(), kPointerTip.x(), kPointerTip.y());
+    static const QCursor pointer(pixmapOf(kLeftArrow), kPointerTip.x(), kPointerTip.y());
     return pointer;
 }
 
 const QPixmap& menuBackground() {
-    // The picture shares the program's read-only pixels: nothing is copied or drawn.
-    static const QPixmap background = QPixmap::fromImage(
-        QImage(kMenuBackgroundPixels, kMenuBackgroundWidth, kMenuBackgroundHeight, kMenuBackgroundFormat));
+    static const QPixmap background = pixmapOf(kMenuBackdrop);
     return background;
 }
 

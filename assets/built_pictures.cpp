@@ -1,8 +1,10 @@
-#include "assets/menu_background.h"
+#include "assets/built_pictures.h"
 
 #include <QColor>
+#include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 
 #include <array>
@@ -11,6 +13,56 @@
 
 namespace assets {
 namespace {
+
+// --- Window icon ---------------------------------------------------------------------------------
+
+// The pencil is drawn in a 32-unit square along the x axis, tip at -17 and eraser end at +17, half
+// width 5; the painter turns it onto the rising diagonal. A hexagonal pencil shows three faces.
+void paintPencil(QPainter& painter, int size) {
+    constexpr double kHalf = 5, kFace = 2 * kHalf / 3;
+    painter.scale(size / 32.0, size / 32.0);
+    painter.translate(16, 16);
+    painter.rotate(-45);
+    painter.setPen(Qt::NoPen);
+
+    const std::array faces{QColor(0xFF, 0x50, 0x50), QColor(0xE0, 0x00, 0x00), QColor(0x90, 0x00, 0x00)};
+    for (int i = 0; i < 3; ++i) {
+        painter.setBrush(faces[i]);
+        painter.drawRect(QRectF(-7.5, -kHalf + i * kFace, 17, kFace));
+    }
+    painter.setBrush(QColor(0xFF, 0x90, 0xA0));
+    painter.drawRoundedRect(QRectF(11, -kHalf, 6, 2 * kHalf), 1.5, 1.5);
+    painter.setBrush(QColor(0xC0, 0xC0, 0xC0));
+    painter.drawRect(QRectF(9, -kHalf, 3.5, 2 * kHalf));
+    painter.setBrush(QColor(0xF0, 0xD0, 0x98));
+    painter.drawPolygon(QPolygonF{{-7, -kHalf}, {-17, 0}, {-7, kHalf}});
+    painter.setBrush(QColor(0x30, 0x30, 0x30));
+    painter.drawPolygon(QPolygonF{{-13, -2}, {-17, 0}, {-13, 2}});
+
+    QPainterPath outline(QPointF(-17, 0));
+    outline.lineTo(-7, -kHalf);
+    outline.lineTo(15.5, -kHalf);
+    outline.quadTo(17, -kHalf, 17, 1.5 - kHalf);
+    outline.lineTo(17, kHalf - 1.5);
+    outline.quadTo(17, kHalf, 15.5, kHalf);
+    outline.lineTo(-7, kHalf);
+    outline.closeSubpath();
+    QPen pen(QColor(0x40, 0x00, 0x00));
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(outline);
+    if (size >= 32) // the ferrule's rims; at 16 pixels they would only blur it
+        painter.drawLines(QList<QLineF>{{9, -kHalf, 9, kHalf}, {12.5, -kHalf, 12.5, kHalf}});
+}
+
+QImage transparentImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// --- Menu backdrop -------------------------------------------------------------------------------
 
 constexpr double kGarlandTop = 22;    // the vine's middle line along the top edge
 constexpr double kGarlandRight = 612; // and down the right edge
@@ -115,12 +167,37 @@ void drawGarland(QPainter& painter) {
 
 } // namespace
 
-QImage drawMenuBackground() {
-    QImage image(kMenuBackgroundWidth, kMenuBackgroundHeight, kMenuBackgroundFormat);
-    image.fill(Qt::black);
-    QPainter painter(&image);
+QImage drawMenuBackdrop() {
+    QImage garland(kGarlandSize, QImage::Format_RGB32);
+    garland.fill(Qt::black);
+    QPainter painter(&garland);
     painter.setRenderHint(QPainter::Antialiasing);
     drawGarland(painter);
+    painter.end();
+    // Stretched as the menu's backdrop widget draws a picture of another size.
+    QImage backdrop(kMenuBackdropSize, QImage::Format_RGB32);
+    QPainter stretch(&backdrop);
+    stretch.setRenderHint(QPainter::SmoothPixmapTransform);
+    stretch.drawImage(backdrop.rect(), garland);
+    return backdrop;
+}
+
+QImage drawPencil(int size) {
+    QImage image = transparentImage(size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintPencil(painter, size);
+    return image;
+}
+
+QImage drawLeftArrow() {
+    const QPolygonF arrow{kPointerTip, {15, 4}, {15, 11}, {29, 11}, {29, 21}, {15, 21}, {15, 28}};
+    QImage image = transparentImage(32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(QColor(0x00, 0x00, 0xFF));
+    painter.drawPolygon(arrow);
     return image;
 }
 
