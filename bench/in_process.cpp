@@ -7,6 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <functional>
+
 #include "bench/probe.h"
 #include "bench/screens.h"
 #include "tests/support/driver.h"
@@ -30,28 +33,30 @@ void closeScreen(ui::Form& screen) {
 
 namespace {
 
-void openFromMenu(benchmark::State& state, const MenuEntry& entry) {
-    ui::Form& menu = *ui::forms::find("frmqqq");
-    for (auto _ : state) {
-        awaitPaint(ui::qstr(entry.screen), [&] { menu.button(entry.button).press(); });
-        state.PauseTiming();
-        closeScreen(*ui::forms::find(entry.screen));
-        state.ResumeTiming();
-    }
+using Clock = std::chrono::steady_clock;
+
+double secondsToPaint(const QString& window, const std::function<void()>& open) {
+    const Clock::time_point start = Clock::now();
+    awaitPaint(window, open);
+    return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-void openFloor(benchmark::State& state, const FloorScreen& floor) {
-    for (auto _ : state) {
-        QWidget* window = nullptr;
-        awaitPaint(floor.name, [&] {
-            window = build(floor);
-            window->show();
-        });
-        state.PauseTiming();
-        delete window;
-        driver::settle();
-        state.ResumeTiming();
-    }
+double openFromMenu(const MenuEntry& entry) {
+    ui::Form& menu = *ui::forms::find("frmqqq");
+    const double seconds = secondsToPaint(ui::qstr(entry.screen), [&] { menu.button(entry.button).press(); });
+    closeScreen(*ui::forms::find(entry.screen));
+    return seconds;
+}
+
+double openFloor(const FloorScreen& floor) {
+    QWidget* window = nullptr;
+    const double seconds = secondsToPaint(floor.name, [&] {
+        window = build(floor);
+        window->show();
+    });
+    delete window;
+    driver::settle();
+    return seconds;
 }
 
 } // namespace
@@ -66,19 +71,21 @@ std::vector<FloorScreen> describeScreens() {
     return floors;
 }
 
-std::vector<PlannedLine> registerOpenings(const std::vector<FloorScreen>& floors) {
-    std::vector<PlannedLine> lines;
-    for (size_t i = 0; i < kMenuEntries.size(); ++i) {
-        const MenuEntry& entry = kMenuEntries[i];
-        const std::string name = "open " + std::string(entry.screen);
-        measured(benchmark::RegisterBenchmark(name.c_str(), openFromMenu, entry));
-        measured(benchmark::RegisterBenchmark((name + " floor").c_str(), openFloor, floors[i]));
-        lines.push_back({name + " (" + std::to_string(floors[i].children.size()) + " widgets)",
-                         name,
-                         name + " floor",
+std::vector<Line> measureOpenings(const std::vector<FloorScreen>& floors) {
+    std::vector<std::vector<double>> screenTimes(floors.size()), floorTimes(floors.size());
+    for (int round = 0; round < kOpeningRounds; ++round)
+        for (size_t i = 0; i < floors.size(); ++i) {
+            screenTimes[i].push_back(openFromMenu(kMenuEntries[i]));
+            floorTimes[i].push_back(openFloor(floors[i]));
+        }
+    std::vector<Line> lines;
+    for (size_t i = 0; i < floors.size(); ++i)
+        lines.push_back({"open " + std::string(kMenuEntries[i].screen) + " (" +
+                             std::to_string(floors[i].children.size()) + " widgets)",
+                         median(screenTimes[i]),
+                         median(floorTimes[i]),
                          Unit::Milliseconds,
                          {Target::Ratio, 3}});
-    }
     return lines;
 }
 

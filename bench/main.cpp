@@ -1,6 +1,7 @@
 // `make bench`: every figure of the program next to its floor, measured in the same run, in one
-// table. Whole-process runs (start-up, memory) alternate between the program and its floor; the
-// in-process benchmarks run on Qt's offscreen platform.
+// table. Whole-process runs (start-up, memory) and screen openings alternate between the program and
+// its floor; everything in this process runs on Qt's offscreen platform, and so do the programs it
+// starts unless QT_QPA_PLATFORM says otherwise.
 #include <QApplication>
 
 #include <cstdio>
@@ -78,16 +79,18 @@ int main(int argc, char* argv[]) {
     bench::awaitPaint(QStringLiteral("frmqqq"), app::start);
     const std::vector<bench::FloorScreen> floors = bench::describeScreens();
 
-    std::vector<bench::PlannedLine> planned = bench::registerOpenings(floors);
-    for (auto more : {bench::registerHandlers(), bench::registerRules()})
-        planned.insert(planned.end(), more.begin(), more.end());
+    std::vector<bench::PlannedLine> planned = bench::registerHandlers();
+    const std::vector<bench::PlannedLine> rules = bench::registerRules();
+    planned.insert(planned.end(), rules.begin(), rules.end());
     std::fprintf(stderr, "in-process benchmarks (median of 5 repetitions):\n");
     bench::MedianCollector medians;
     benchmark::RunSpecifiedBenchmarks(&medians);
+    std::fprintf(stderr, "screen openings: %d rounds\n", bench::kOpeningRounds);
+    const std::vector<bench::Line> openings = bench::measureOpenings(floors);
 
     std::vector<bench::Line> lines = processLines(floors);
-    const std::vector<bench::Line> inProcess = measuredLines(planned, medians);
-    lines.insert(lines.end(), inProcess.begin(), inProcess.end());
+    for (const auto& more : {openings, measuredLines(planned, medians)})
+        lines.insert(lines.end(), more.begin(), more.end());
     bench::print(lines);
     return 0;
 }

@@ -1,10 +1,11 @@
 #include "bench/processes.h"
 
+#include "bench/table.h"
+
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -18,12 +19,6 @@ namespace {
 
 std::string besideThisProgram(const std::string& program) {
     return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / program).string();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "bench/table.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace bench {
@@ -19,6 +20,12 @@ std::optional<double> MedianCollector::median(const std::string& name) const {
     if (found == medians_.end())
         return std::nullopt;
     return found->second;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 namespace {

@@ -39,6 +39,9 @@ class MedianCollector : public benchmark::BenchmarkReporter {
     std::map<std::string, double> medians_;
 };
 
+// The middle value; the mean of the two middle values of an even count.
+double median(std::vector<double> values);
+
 void print(const std::vector<Line>& lines);
 
 } // namespace bench
