@@ -86,7 +86,7 @@ void print(const std::vector<Line>& lines) {
     std::printf("\n%-36s %12s %12s %7s  %-16s %s\n", "line", "figure", "floor", "ratio", "target", "");
     for (const Line& line : lines) {
         const Scale scale = scaleOf(line.unit);
-        std::printf("%-36s %9.3f %-3s %8.3f %-3s %7.2f  %-16s %s\n", line.label.c_str(),
+        std::printf("%-36s %9.3f %-3s %8.3f %-3s %7.3f  %-16s %s\n", line.label.c_str(),
                     line.figure * scale.factor, scale.suffix, line.floor * scale.factor, scale.suffix,
                     line.figure / line.floor, targetText(line).c_str(), verdict(line));
     }
