@@ -1,11 +1,6 @@
 #include "bench/in_process.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
-#include <benchmark/benchmark.h>
+#include <QWidget>
 
 #include <chrono>
 #include <functional>

@@ -34,6 +34,8 @@ std::vector<FloorScreen> describeScreens();
 // of the machine hits both; the median of each.
 inline constexpr int kOpeningRounds = 41;
 std::vector<Line> measureOpenings(const std::vector<FloorScreen>& floors);
+
+// Registered with Google Benchmark; the lines to make of their medians.
 std::vector<PlannedLine> registerHandlers();
 std::vector<PlannedLine> registerRules();
 
