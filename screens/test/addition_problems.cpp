@@ -15,8 +15,6 @@ Problem separated(Problem problem) {
     return problem;
 }
 
-} // namespace
-
 Problem upperLevel1(int l7, int l8) {
     const int b = l8 % 16 + 2;
     return {l7 % 13 + 1, b, l8 % 14 + 1, b};
@@ -50,5 +48,10 @@ Solution solveLower(const Problem& p) {
             text(ad + bc),
             text(p.b * p.d)};
 }
+
+} // namespace
+
+const PanelProblems kUpper{{upperLevel1, upperLevel2}, solveUpper};
+const PanelProblems kLower{{lowerLevel1, lowerLevel2}, solveLower};
 
 } // namespace screens::test::addition

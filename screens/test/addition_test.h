@@ -1,11 +1,11 @@
-// The screen `frmaddq`.
+// The screen `frmaddq`: the addition test.
 #pragma once
 
-#include "ui/form.h"
+#include "screens/test/test_screen.h"
 
 namespace screens {
 
-class AdditionTest : public ui::Form {
+class AdditionTest : public TestScreen {
   public:
     AdditionTest();
 };

@@ -11,8 +11,6 @@ std::string text(int number) { return fraction::numberText(number); }
 // The guards compare numbers by their texts, as words are ordered: "14" comes before "4".
 bool textBefore(int first, int second) { return fraction::textBefore(text(first), text(second)); }
 
-} // namespace
-
 Problem upperLevel1(int l7, int l8) {
     int p = l7 % 14 + 7;
     const int q = l8 % 10 + 1;
@@ -60,5 +58,10 @@ Solution solveLower(const Problem& p) {
                                        : text(ad) + std::string(fraction::kPlus) + text(-bc);
     return {{{4, working}, {5, text(p.b * p.d)}}, text(ad - bc), text(p.b * p.d)};
 }
+
+} // namespace
+
+const PanelProblems kUpper{{upperLevel1, upperLevel2}, solveUpper};
+const PanelProblems kLower{{lowerLevel1, lowerLevel2}, solveLower};
 
 } // namespace screens::test::subtraction

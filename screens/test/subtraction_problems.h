@@ -6,14 +6,7 @@
 
 namespace screens::test::subtraction {
 
-// Upper panel: two fractions over one denominator.
-Problem upperLevel1(int l7, int l8);
-Problem upperLevel2(int l7, int l8);
-Solution solveUpper(const Problem& problem);
-
-// Lower panel: two fractions over different denominators, subtracted over their product.
-Problem lowerLevel1(int l7, int l8);
-Problem lowerLevel2(int l7, int l8);
-Solution solveLower(const Problem& problem);
+extern const PanelProblems kUpper; // two fractions over one denominator
+extern const PanelProblems kLower; // two fractions over different denominators, subtracted over their product
 
 } // namespace screens::test::subtraction

@@ -1,11 +1,11 @@
-// The screen `frmqm`.
+// The screen `frmqm`: the subtraction test.
 #pragma once
 
-#include "ui/form.h"
+#include "screens/test/test_screen.h"
 
 namespace screens {
 
-class SubtractionTest : public ui::Form {
+class SubtractionTest : public TestScreen {
   public:
     SubtractionTest();
 };

@@ -3,6 +3,7 @@
 // how a typed answer is compared with the solution, and when a reward star is earned.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,12 @@ struct Solution {
     std::string n, d;
 };
 using Solver = Solution (*)(const Problem&);
+
+// A panel's problems: a formula for each level and the solution texts of what they make.
+struct PanelProblems {
+    std::array<Formula, 2> formulas; // level 1, level 2
+    Solver solve;
+};
 
 // Reduced-or-whole: a result asks for the reduced pair or the whole number, never both.
 // Reduced-and-whole: a whole result that can be reduced asks for both.

@@ -13,28 +13,22 @@ namespace test {
 
 namespace {
 
-constexpr int kLowerBoxes[] = {0, 1, 2, 3, 4};
-constexpr int kLowerRow[] = {4, 5, 6, 7, 8, 9, 10};
-constexpr RowSign kLowerSigns[] = {{5, 6}, {6, 8}, {7, 10}, {4, 4}};
-
-constexpr int kUpperBoxes[] = {5, 6, 7, 8, 9};
-constexpr int kUpperRow[] = {13, 14, 15, 16, 17};
-constexpr RowSign kUpperSigns[] = {{10, 15}, {9, 17}, {11, 13}};
-
 constexpr int kStars = 50;
 constexpr int kChainStars = 23;
 constexpr int kChainWidth = 2340, kChainHeight = 2685;
 
-// The chain winds down its region in one S; its stars widen and flatten from 225 by 225 to 900 by
-// 195 and back, twice along the way.
+// The chain bends round like a C opening to the right, from the region's top right corner through
+// its left edge to its bottom right corner. Its stars are 225 by 225 at the ends and flatten up to 900
+// by 195 where the chain runs straight down.
 StarPlace chainStar(const StarGroups& groups, int index) {
-    const double along = static_cast<double>(index) / (kChainStars - 1);
-    const double stretch = std::pow(std::sin(std::numbers::pi * index / 11.0), 2);
+    const double turn = std::numbers::pi * index / (kChainStars - 1);
+    const double stretch = std::pow(std::sin(turn), 4);
     const int width = static_cast<int>(std::lround(225 + 675 * stretch));
     const int height = static_cast<int>(std::lround(225 - 30 * stretch));
-    const double sway = 0.5 + 0.5 * std::sin(2 * std::numbers::pi * along);
-    return {index, groups.chainLeft + static_cast<int>(std::lround((kChainWidth - width) * sway)),
-            groups.chainTop + static_cast<int>(std::lround((kChainHeight - height) * along)), width, height};
+    const double centreX = 450 + (kChainWidth - 900) * (1 - std::sin(turn));
+    const double centreY = 113 + (kChainHeight - 226) * (1 - std::cos(turn)) / 2;
+    return {index, groups.chainLeft + static_cast<int>(std::lround(centreX - width / 2.0)),
+            groups.chainTop + static_cast<int>(std::lround(centreY - height / 2.0)), width, height};
 }
 
 // A flower: two stars over three over two, 240 by 225 each, 720 twips wide.
@@ -70,25 +64,6 @@ std::vector<ui::Spec> withStars(const TestSettings& settings) {
 std::string text(double number) { return fraction::numberText(number); }
 
 } // namespace
-
-const PanelWidgets kLowerPanel{{0, 1, 2, 3}, 6,         7,           8,         9, 10, 2, 3, 4, 2, 3,
-                               kLowerBoxes,  kLowerRow, kLowerSigns, "Command3"};
-const Step kSumLowerPlan[4] = {
-    {{}, {0, 1}, {6, 7}, Comparison::FractionValue, 1},
-    {{2}, {2, 3}, {6, 7}, Comparison::FractionSize, 0.5},
-    {{2}, {3, -1}, {9, -1}, Comparison::NumberSize, 0.5},
-    {{4}, {4, -1}, {10, -1}, Comparison::WholeText, 0.5},
-};
-// The upper panel asks for the whole number before the reduced pair.
-const Step kSumUpperPlan[4] = {
-    {{}, {9, 8}, {13, 14}, Comparison::FractionValue, 1},
-    {{5}, {5, -1}, {17, -1}, Comparison::WholeText, 0.5},
-    {{7}, {7, 6}, {13, 14}, Comparison::FractionSize, 0.5},
-    {{6}, {6, -1}, {16, -1}, Comparison::NumberSize, 0.5},
-};
-
-const PanelWidgets kUpperPanel{{21, 20, 19, 18}, 13,        14,          15,        16, 17, 7, 6, 5, 13, 12,
-                               kUpperBoxes,      kUpperRow, kUpperSigns, "Command7"};
 
 } // namespace test
 
@@ -142,7 +117,7 @@ void TestScreen::newProblem(const PanelSettings& panel, int level) {
     hideRow(widgets);
     const int l7 = static_cast<int>(fraction::value(label("Label7").caption()));
     const int l8 = static_cast<int>(fraction::value(label("Label8").caption()));
-    writeProblem(panel, panel.formulas[level](l7, l8));
+    writeProblem(panel, panel.problems.formulas[level](l7, l8));
     askFor(widgets, complete(settings_.rule, label("Label1", widgets.n).caption(),
                              label("Label1", widgets.d).caption()));
     for (int box : widgets.answerBoxes)
@@ -156,7 +131,7 @@ void TestScreen::writeProblem(const PanelSettings& panel, const Problem& problem
     for (int i = 0; i < 4; ++i)
         if (widgets.problem[i] >= 0)
             label("Label1", widgets.problem[i]).setCaption(text(numbers[i]));
-    const Solution solution = panel.solve(problem);
+    const Solution solution = panel.problems.solve(problem);
     for (const Caption& caption : solution.labels)
         label("Label1", caption.index).setCaption(caption.text);
     label("Label1", widgets.n).setCaption(solution.n);

@@ -55,8 +55,7 @@ struct Step {
 struct PanelSettings {
     const PanelWidgets& widgets;
     std::array<std::string_view, 2> newButtons; // level 1, level 2
-    std::array<Formula, 2> formulas;            // level 1, level 2
-    Solver solve;
+    const PanelProblems& problems;
     std::span<const Step> plan;
 };
 
@@ -89,15 +88,6 @@ struct TestSettings {
     std::string_view defaultButton; // may be empty
 };
 
-// The solution rows and answer boxes of the two panels every test screen has.
-extern const PanelWidgets kUpperPanel;
-extern const PanelWidgets kLowerPanel;
-
-// The marking plans of the addition and subtraction tests. Together the reduced pair's two steps
-// accept exactly the reduced fraction, its minus sign on either term or left out.
-extern const Step kSumLowerPlan[4];
-extern const Step kSumUpperPlan[4];
-
 } // namespace test
 
 class TestScreen : public ui::Form {
@@ -120,7 +110,6 @@ class TestScreen : public ui::Form {
     void rewardCheck();
     void lightStar();
     void clearScore();
-    void setRow(const test::PanelWidgets& widgets, bool visible);
 
     const test::TestSettings& settings_;
 };

@@ -12,6 +12,7 @@
 #include "fraction/fraction.h"
 #include "screens/test/addition_problems.h"
 #include "screens/test/subtraction_problems.h"
+#include "tests/test/expected_completion.h"
 
 namespace {
 
@@ -22,87 +23,63 @@ constexpr WholeRule kAnd = WholeRule::ReducedAndWhole;
 
 struct PanelCase {
     const char* name;
-    Formula formula;
-    Solver solve;
+    const PanelProblems& problems;
+    int level; // 0 for level 1, 1 for level 2
     WholeRule rule;
+    Problem make(int l7, int l8) const { return problems.formulas[level](l7, l8); }
+    Solution solve(const Problem& p) const { return problems.solve(p); }
 };
 
-const PanelCase kAdditionUpper1{"addition upper 1", addition::upperLevel1, addition::solveUpper, kOr};
-const PanelCase kAdditionUpper2{"addition upper 2", addition::upperLevel2, addition::solveUpper, kOr};
-const PanelCase kAdditionLower1{"addition lower 1", addition::lowerLevel1, addition::solveLower, kOr};
-const PanelCase kAdditionLower2{"addition lower 2", addition::lowerLevel2, addition::solveLower, kOr};
-const PanelCase kSubtractionUpper1{"subtraction upper 1", subtraction::upperLevel1, subtraction::solveUpper,
-                                   kAnd};
-const PanelCase kSubtractionUpper2{"subtraction upper 2", subtraction::upperLevel2, subtraction::solveUpper,
-                                   kAnd};
-const PanelCase kSubtractionLower1{"subtraction lower 1", subtraction::lowerLevel1, subtraction::solveLower,
-                                   kAnd};
-const PanelCase kSubtractionLower2{"subtraction lower 2", subtraction::lowerLevel2, subtraction::solveLower,
-                                   kAnd};
+const PanelCase kAdditionUpper1{"AdditionUpper1", addition::kUpper, 0, kOr};
+const PanelCase kAdditionUpper2{"AdditionUpper2", addition::kUpper, 1, kOr};
+const PanelCase kAdditionLower1{"AdditionLower1", addition::kLower, 0, kOr};
+const PanelCase kAdditionLower2{"AdditionLower2", addition::kLower, 1, kOr};
+const PanelCase kSubtractionUpper1{"SubtractionUpper1", subtraction::kUpper, 0, kAnd};
+const PanelCase kSubtractionUpper2{"SubtractionUpper2", subtraction::kUpper, 1, kAnd};
+const PanelCase kSubtractionLower1{"SubtractionLower1", subtraction::kLower, 0, kAnd};
+const PanelCase kSubtractionLower2{"SubtractionLower2", subtraction::kLower, 1, kAnd};
 
 struct Made {
     const PanelCase* panel;
     int l7, l8;
     Problem problem;
     const char *working, *workingDenominator; // empty for the upper panels
-    const char *n, *d, *reducedNumerator, *reducedDenominator, *whole;
-    bool asksReduced, asksWhole;
+    const char *n, *d;
+    ExpectedCompletion expected;
 };
 
+// clang-format off
 const Made kMade[] = {
-    {&kAdditionUpper1, 0, 0, {1, 2, 1, 2}, "", "", "2", "2", "", "", "1", false, true},
-    {&kAdditionUpper1, 123, 45, {7, 15, 4, 15}, "", "", "11", "15", "", "", "", false, false},
-    {&kAdditionUpper2, 0, 0, {-1, 2, -1, 2}, "", "", "-2", "2", "", "", "-1", false, true},
-    {&kAdditionUpper2, 499, 399, {5, 17, -10, 17}, "", "", "-5", "17", "", "", "", false, false},
-    {&kAdditionUpper2, 0, 13, {1, 15, -1, 15}, "", "", "0", "15", "", "", "0", false, true},
-    {&kAdditionLower1, 0, 0, {2, 8, 5, 3}, "6 + 40", "24", "46", "24", "23", "12", "", true, false},
-    {&kAdditionLower1, 7, 3, {9, 11, 8, 10}, "90 + 88", "110", "178", "110", "89", "55", "", true, false},
-    {&kAdditionLower1, 0, 6, {2, 4, 11, 3}, "6 + 44", "12", "50", "12", "25", "6", "", true, false},
-    {&kAdditionLower2, 0, 0, {-14, 8, -5, 10}, "-140 + -40", "80", "-180", "80", "-9", "4", "", true, false},
-    {&kAdditionLower2, 123, 45, {11, 1, 8, 3}, "33 + 8", "3", "41", "3", "", "", "", false, false},
-    {&kSubtractionUpper1, 0, 0, {7, 2, 1, 2}, "", "", "6", "2", "3", "1", "3", true, true},
-    {&kSubtractionUpper1, 7, 3, {23, 5, 4, 5}, "", "", "19", "5", "", "", "", false, false},
-    {&kSubtractionUpper1, 0, 9, {7, 11, 10, 11}, "", "", "-3", "11", "", "", "", false, false},
-    {&kSubtractionUpper1, 499, 399, {16, 10, 10, 10}, "", "", "6", "10", "3", "5", "", true, false},
-    {&kSubtractionUpper2, 0, 0, {-1, 2, -1, 2}, "", "", "0", "2", "", "", "0", false, true},
-    {&kSubtractionUpper2, 123, 45, {4, 5, 14, 5}, "", "", "-10", "5", "-2", "1", "-2", true, true},
-    {&kSubtractionLower1, 0, 0, {7, 9, 4, 18}, "126 - 36", "162", "90", "162", "5", "9", "", true, false},
-    {&kSubtractionLower1, 1, 5, {13, 5, 9, 8}, "104 - 45", "40", "59", "40", "", "", "", false, false},
-    {&kSubtractionLower1, 1, 1, {8, 10, 5, 5}, "40 - 50", "50", "-10", "50", "-1", "5", "", true, false},
-    {&kSubtractionLower2, 0, 0, {-14, 9, -5, 11}, "-154 + 45", "99", "-109", "99", "", "", "", false, false},
-    {&kSubtractionLower2,
-     0,
-     2,
-     {-14, 11, -7, 12},
-     "-168 + 77",
-     "132",
-     "-91",
-     "132",
-     "",
-     "",
-     "",
-     false,
-     false},
-    {&kSubtractionLower2,
-     497,
-     304,
-     {7, 14, 15, 15},
-     "105 - 210",
-     "210",
-     "-105",
-     "210",
-     "-3",
-     "6",
-     "",
-     true,
-     false},
+    {&kAdditionUpper1, 0, 0, {1, 2, 1, 2}, "", "", "2", "2", {"", "", "1", false, true}},
+    {&kAdditionUpper1, 123, 45, {7, 15, 4, 15}, "", "", "11", "15", {"", "", "", false, false}},
+    {&kAdditionUpper2, 0, 0, {-1, 2, -1, 2}, "", "", "-2", "2", {"", "", "-1", false, true}},
+    {&kAdditionUpper2, 499, 399, {5, 17, -10, 17}, "", "", "-5", "17", {"", "", "", false, false}},
+    {&kAdditionUpper2, 0, 13, {1, 15, -1, 15}, "", "", "0", "15", {"", "", "0", false, true}},
+    {&kAdditionLower1, 0, 0, {2, 8, 5, 3}, "6 + 40", "24", "46", "24", {"23", "12", "", true, false}},
+    {&kAdditionLower1, 7, 3, {9, 11, 8, 10}, "90 + 88", "110", "178", "110", {"89", "55", "", true, false}},
+    {&kAdditionLower1, 0, 6, {2, 4, 11, 3}, "6 + 44", "12", "50", "12", {"25", "6", "", true, false}},
+    {&kAdditionLower2, 0, 0, {-14, 8, -5, 10}, "-140 + -40", "80", "-180", "80", {"-9", "4", "", true, false}},
+    {&kAdditionLower2, 123, 45, {11, 1, 8, 3}, "33 + 8", "3", "41", "3", {"", "", "", false, false}},
+    {&kSubtractionUpper1, 0, 0, {7, 2, 1, 2}, "", "", "6", "2", {"3", "1", "3", true, true}},
+    {&kSubtractionUpper1, 7, 3, {23, 5, 4, 5}, "", "", "19", "5", {"", "", "", false, false}},
+    {&kSubtractionUpper1, 0, 9, {7, 11, 10, 11}, "", "", "-3", "11", {"", "", "", false, false}},
+    {&kSubtractionUpper1, 499, 399, {16, 10, 10, 10}, "", "", "6", "10", {"3", "5", "", true, false}},
+    {&kSubtractionUpper2, 0, 0, {-1, 2, -1, 2}, "", "", "0", "2", {"", "", "0", false, true}},
+    {&kSubtractionUpper2, 123, 45, {4, 5, 14, 5}, "", "", "-10", "5", {"-2", "1", "-2", true, true}},
+    {&kSubtractionLower1, 0, 0, {7, 9, 4, 18}, "126 - 36", "162", "90", "162", {"5", "9", "", true, false}},
+    {&kSubtractionLower1, 1, 5, {13, 5, 9, 8}, "104 - 45", "40", "59", "40", {"", "", "", false, false}},
+    {&kSubtractionLower1, 1, 1, {8, 10, 5, 5}, "40 - 50", "50", "-10", "50", {"-1", "5", "", true, false}},
+    {&kSubtractionLower2, 0, 0, {-14, 9, -5, 11}, "-154 + 45", "99", "-109", "99", {"", "", "", false, false}},
+    {&kSubtractionLower2, 0, 2, {-14, 11, -7, 12}, "-168 + 77", "132", "-91", "132", {"", "", "", false, false}},
+    {&kSubtractionLower2, 497, 304, {7, 14, 15, 15}, "105 - 210", "210", "-105", "210", {"-3", "6", "", true, false}},
 };
+// clang-format on
 
 class MakingProblems : public testing::TestWithParam<Made> {};
 
 TEST_P(MakingProblems, GivesTheProblemAndItsSolutionLabels) {
     const Made& m = GetParam();
-    const Problem p = m.panel->formula(m.l7, m.l8);
+    const Problem p = m.panel->make(m.l7, m.l8);
     EXPECT_EQ(std::tie(p.a, p.b, p.c, p.d), std::tie(m.problem.a, m.problem.b, m.problem.c, m.problem.d));
     const Solution solution = m.panel->solve(p);
     if (*m.working) {
@@ -116,12 +93,7 @@ TEST_P(MakingProblems, GivesTheProblemAndItsSolutionLabels) {
     }
     EXPECT_EQ(solution.n, m.n);
     EXPECT_EQ(solution.d, m.d);
-    const Completion done = complete(m.panel->rule, solution.n, solution.d);
-    EXPECT_EQ(done.reducedNumerator, m.reducedNumerator);
-    EXPECT_EQ(done.reducedDenominator, m.reducedDenominator);
-    EXPECT_EQ(done.whole, m.whole);
-    EXPECT_EQ(done.asksReduced, m.asksReduced);
-    EXPECT_EQ(done.asksWhole, m.asksWhole);
+    expectCompletion(complete(m.panel->rule, solution.n, solution.d), m.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counters, MakingProblems, testing::ValuesIn(kMade));
@@ -219,7 +191,7 @@ TEST_P(EveryCounterPair, SolvesExactlyAndFitsTheBoxes) {
     std::int64_t minN = 1000, maxN = -1000, minD = 1000, maxD = -1000;
     for (int l7 = 0; l7 < 500; ++l7) {
         for (int l8 = 0; l8 < 400; ++l8) {
-            const Problem p = sweep.panel->formula(l7, l8);
+            const Problem p = sweep.panel->make(l7, l8);
             if (!seen.insert({p.a, p.b, p.c, p.d}).second)
                 continue;
             checkSolution(sweep, p);
@@ -236,6 +208,7 @@ TEST_P(EveryCounterPair, SolvesExactlyAndFitsTheBoxes) {
     EXPECT_EQ(maxD, sweep.maxD);
 }
 
-INSTANTIATE_TEST_SUITE_P(Panels, EveryCounterPair, testing::ValuesIn(kSweeps));
+INSTANTIATE_TEST_SUITE_P(Panels, EveryCounterPair, testing::ValuesIn(kSweeps),
+                         [](const auto& info) { return std::string(info.param.panel->name); });
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/test/test_rules.h"
+#include "tests/test/expected_completion.h"
 
 namespace {
 
@@ -11,38 +12,32 @@ using screens::test::WholeRule;
 struct CompletionCase {
     WholeRule rule;
     const char *n, *d;
-    const char *reducedNumerator, *reducedDenominator, *whole;
-    bool asksReduced, asksWhole;
+    ExpectedCompletion expected;
 };
 
 constexpr WholeRule kOr = WholeRule::ReducedOrWhole;
 constexpr WholeRule kAnd = WholeRule::ReducedAndWhole;
 
 constexpr CompletionCase kCompletions[] = {
-    {kOr, "7", "3", "", "", "", false, false},     // already in lowest terms
-    {kOr, "-6", "4", "-3", "2", "", true, false},  // the sign stays on the numerator
-    {kOr, "0", "6", "", "", "0", false, true},     // a zero result asks for the whole box
-    {kAnd, "0", "6", "", "", "0", false, true},    //
-    {kOr, "2", "2", "", "", "1", false, true},     // the whole number replaces the reduced pair
-    {kOr, "286", "143", "", "", "2", false, true}, // the search stops at 100: only 13 is found
-    {kAnd, "286", "143", "22", "11", "2", true, true},
-    {kAnd, "6", "3", "2", "1", "2", true, true},       // a reducible whole result asks for both
-    {kAnd, "324", "162", "4", "2", "2", true, true},   // divided by 81, not by 162
-    {kAnd, "-105", "210", "-3", "6", "", true, false}, // divided by 35
-    {kAnd, "7", "1", "", "", "7", false, false},       // whole but nothing to reduce: nothing asked
-    {kAnd, "-10", "5", "-2", "1", "-2", true, true},
+    {kOr, "7", "3", {"", "", "", false, false}},     // already in lowest terms
+    {kOr, "-6", "4", {"-3", "2", "", true, false}},  // the sign stays on the numerator
+    {kOr, "0", "6", {"", "", "0", false, true}},     // a zero result asks for the whole box
+    {kAnd, "0", "6", {"", "", "0", false, true}},    //
+    {kOr, "2", "2", {"", "", "1", false, true}},     // the whole number replaces the reduced pair
+    {kOr, "286", "143", {"", "", "2", false, true}}, // the search stops at 100: only 13 is found
+    {kAnd, "286", "143", {"22", "11", "2", true, true}},
+    {kAnd, "6", "3", {"2", "1", "2", true, true}},       // a reducible whole result asks for both
+    {kAnd, "324", "162", {"4", "2", "2", true, true}},   // divided by 81, not by 162
+    {kAnd, "-105", "210", {"-3", "6", "", true, false}}, // divided by 35
+    {kAnd, "7", "1", {"", "", "7", false, false}},       // whole but nothing to reduce: nothing asked
+    {kAnd, "-10", "5", {"-2", "1", "-2", true, true}},
 };
 
 class Completing : public testing::TestWithParam<CompletionCase> {};
 
 TEST_P(Completing, FillsTheReducedAndWholeLabelsAndAsksForTheRightBoxes) {
     const CompletionCase& c = GetParam();
-    const auto done = screens::test::complete(c.rule, c.n, c.d);
-    EXPECT_EQ(done.reducedNumerator, c.reducedNumerator);
-    EXPECT_EQ(done.reducedDenominator, c.reducedDenominator);
-    EXPECT_EQ(done.whole, c.whole);
-    EXPECT_EQ(done.asksReduced, c.asksReduced);
-    EXPECT_EQ(done.asksWhole, c.asksWhole);
+    expectCompletion(screens::test::complete(c.rule, c.n, c.d), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, Completing, testing::ValuesIn(kCompletions));
