@@ -1,14 +1,15 @@
 #include "screens/test/division_problems.h"
 
 #include "fraction/fraction.h"
+#include "screens/test/multiplication_problems.h"
 
 namespace screens::test::division {
 
 namespace {
 
-std::string text(int number) { return fraction::numberText(number); }
+using multiplication::productText;
 
-} // namespace
+std::string text(int number) { return fraction::numberText(number); }
 
 Problem upperLevel1(int l7, int l8) { return {l7 % 14 + 1, l8 % 19 + 2, l8 % 16 + 5}; }
 
@@ -28,10 +29,15 @@ Solution solveLower(const Problem& p) {
              {24, text(p.d)},
              {25, text(p.b)},
              {26, text(p.a)},
-             {4, multiplication::productText(p.a, p.d)},
-             {5, multiplication::productText(p.b, p.c)}},
+             {4, productText(p.a, p.d)},
+             {5, productText(p.b, p.c)}},
             text(p.a * p.d),
             text(p.b * p.c)};
 }
+
+} // namespace
+
+const PanelProblems kUpper{{upperLevel1, upperLevel2}, solveUpper};
+const PanelProblems kLower{{multiplication::lowerLevel1, lowerLevel2}, solveLower};
 
 } // namespace screens::test::division

@@ -1,6 +1,7 @@
 #include "screens/test/division_test.h"
 
 #include "screens/test/division_problems.h"
+#include "screens/test/panels.h"
 #include "screens/test/test_looks.h"
 
 namespace screens {
@@ -135,17 +136,28 @@ constexpr ui::Spec kLayout[] = {
 // Each panel has two answer pairs and two pairs of solution labels more than the engine's panels:
 // the dividend rewritten and the reciprocal of the divisor. Their labels are never empty, so the
 // reveal shows them all; their "=" and "×" signs show with the row.
-constexpr int kUpperBoxes[] = {5, 6, 7, 8, 9, 10, 11, 12, 13};
-constexpr int kUpperRow[] = {11, 12, 13, 14, 15, 16, 17, 18, 22};
-constexpr RowSign kUpperSigns[] = {{18}, {17}, {10, 15}, {9, 17}, {11, 13}};
-constexpr int kLowerBoxes[] = {14, 15, 16, 17, 0, 1, 2, 3, 4};
-constexpr int kLowerRow[] = {23, 24, 25, 26, 4, 5, 6, 7, 8, 9, 10};
-constexpr RowSign kLowerSigns[] = {{20}, {19}, {5, 6}, {6, 8}, {7, 10}, {4, 4}};
+constexpr int kAllUpperBoxes[] = {5, 6, 7, 8, 9, 10, 11, 12, 13};
+constexpr int kUpperRowLabels[] = {11, 12, 13, 14, 15, 16, 17, 18, 22};
+constexpr RowSign kUpperRowSigns[] = {{18}, {17}, {10, 15}, {9, 17}, {11, 13}};
+constexpr int kAllLowerBoxes[] = {14, 15, 16, 17, 0, 1, 2, 3, 4};
+constexpr int kLowerRowLabels[] = {23, 24, 25, 26, 4, 5, 6, 7, 8, 9, 10};
+constexpr RowSign kLowerRowSigns[] = {{20}, {19}, {5, 6}, {6, 8}, {7, 10}, {4, 4}};
 
-constexpr PanelWidgets kUpperPanelWidgets{
-    {21, 20, 19, -1}, 13, 14, 15, 16, 17, 7, 6, 5, 13, 12, kUpperBoxes, kUpperRow, kUpperSigns, "Command7"};
-constexpr PanelWidgets kLowerPanelWidgets{
-    {0, 1, 2, 3}, 6, 7, 8, 9, 10, 2, 3, 4, 2, 3, kLowerBoxes, kLowerRow, kLowerSigns, "Command3"};
+constexpr PanelWidgets kOverWholeUpperPanel = [] {
+    PanelWidgets panel = kUpperPanel;
+    panel.problem = {21, 20, 19, -1};
+    panel.answerBoxes = kAllUpperBoxes;
+    panel.rowLabels = kUpperRowLabels;
+    panel.rowSigns = kUpperRowSigns;
+    return panel;
+}();
+constexpr PanelWidgets kOverFractionLowerPanel = [] {
+    PanelWidgets panel = kLowerPanel;
+    panel.answerBoxes = kAllLowerBoxes;
+    panel.rowLabels = kLowerRowLabels;
+    panel.rowSigns = kLowerRowSigns;
+    return panel;
+}();
 
 // Every step is worth half a point. Above, everything is exact text but the 1 of the reciprocal
 // and the reduced pair; below, the stages are judged by value and the reciprocal by size.
@@ -183,22 +195,15 @@ const TestSettings kSettings{
                          {39, 4500, 4080, 600, 585}}}},
     .bound1 = 453,
     .bound2 = 400,
-    .upper = {kUpperPanelWidgets,
-              {"Command5", "Command6"},
-              {division::upperLevel1, division::upperLevel2},
-              division::solveUpper,
-              kUpperPlan},
-    .lower = {kLowerPanelWidgets,
-              {"Command2", "Command1"},
-              {division::lowerLevel1, division::lowerLevel2},
-              division::solveLower,
-              kLowerPlan},
+    .upper = {kOverWholeUpperPanel, {"Command5", "Command6"}, division::kUpper, kUpperPlan},
+    .lower = {kOverFractionLowerPanel, {"Command2", "Command1"}, division::kLower, kLowerPlan},
     .rule = WholeRule::ReducedAndWhole,
     .everyFourthGate = true,
     .clearHidesStars = true,
     .back = "Command9",
     .exit = "Command8",
     .cancelButton = "Command9",
+    // At level 2 Enter in an answer box makes a new lower problem; at level 1 this button is hidden.
     .defaultButton = "Command1",
 };
 

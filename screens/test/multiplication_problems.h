@@ -2,22 +2,18 @@
 // counters' values.
 #pragma once
 
+#include <string>
+
 #include "screens/test/test_rules.h"
 
 namespace screens::test::multiplication {
 
-// Upper panel: a fraction times a whole number, a/b × n (n in c, no d).
-Problem upperLevel1(int l7, int l8);
-Problem upperLevel2(int l7, int l8);
-Solution solveUpper(const Problem& problem);
+extern const PanelProblems kUpper; // a fraction times a whole number, a/b × n (n in c, no d)
+extern const PanelProblems kLower; // a fraction times a fraction
 
-// Lower panel: a fraction times a fraction.
+// What the division test makes alike: its level-1 fraction pairs are these, and its level-2 problems
+// differ only in the range of the first denominator, b from 2 to denominators + 1.
 Problem lowerLevel1(int l7, int l8);
-Problem lowerLevel2(int l7, int l8);
-Solution solveLower(const Problem& problem);
-
-// The signed problems of level 2, which the division test makes too with another range of first
-// denominators: b runs from 2 to denominators + 1.
 Problem signedUpper(int l7, int l8, int denominators);
 Problem signedLower(int l7, int l8, int denominators);
 

@@ -1,6 +1,7 @@
 #include "screens/test/multiplication_test.h"
 
 #include "screens/test/multiplication_problems.h"
+#include "screens/test/panels.h"
 #include "screens/test/test_looks.h"
 
 namespace screens {
@@ -106,7 +107,7 @@ constexpr ui::Spec kLayout[] = {
 };
 
 // The upper panel's whole number n stands alone: there is no fourth problem label to write.
-const PanelWidgets kTimesWholeUpperPanel = [] {
+constexpr PanelWidgets kTimesWholeUpperPanel = [] {
     PanelWidgets panel = kUpperPanel;
     panel.problem = {21, 20, 19, -1};
     return panel;
@@ -146,16 +147,8 @@ const TestSettings kSettings{
                          {39, 4980, 4260, 600, 585}}}},
     .bound1 = 453,
     .bound2 = 400,
-    .upper = {kTimesWholeUpperPanel,
-              {"Command5", "Command6"},
-              {multiplication::upperLevel1, multiplication::upperLevel2},
-              multiplication::solveUpper,
-              kUpperPlan},
-    .lower = {kLowerPanel,
-              {"Command2", "Command1"},
-              {multiplication::lowerLevel1, multiplication::lowerLevel2},
-              multiplication::solveLower,
-              kLowerPlan},
+    .upper = {kTimesWholeUpperPanel, {"Command5", "Command6"}, multiplication::kUpper, kUpperPlan},
+    .lower = {kLowerPanel, {"Command2", "Command1"}, multiplication::kLower, kLowerPlan},
     .rule = WholeRule::ReducedOrWhole,
     .everyFourthGate = false,
     .clearHidesStars = false,

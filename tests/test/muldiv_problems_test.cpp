@@ -12,6 +12,8 @@
 
 #include "fraction/fraction.h"
 #include "screens/test/division_problems.h"
+#include "screens/test/multiplication_problems.h"
+#include "tests/test/expected_completion.h"
 
 namespace {
 
@@ -24,28 +26,25 @@ enum class Operation { Times, Over };
 
 struct PanelCase {
     const char* name;
-    Formula formula;
-    Solver solve;
+    const PanelProblems& problems;
+    int level; // 0 for level 1, 1 for level 2
     Operation operation;
     bool wholeDivisor; // the upper panels: the second number stands alone in c
+    Problem make(int l7, int l8) const { return problems.formulas[level](l7, l8); }
+    Solution solve(const Problem& p) const { return problems.solve(p); }
 };
 
-const PanelCase kTimesUpper1{"times upper 1", multiplication::upperLevel1, multiplication::solveUpper,
-                             Operation::Times, true};
-const PanelCase kTimesUpper2{"times upper 2", multiplication::upperLevel2, multiplication::solveUpper,
-                             Operation::Times, true};
-const PanelCase kTimesLower1{"times lower 1", multiplication::lowerLevel1, multiplication::solveLower,
-                             Operation::Times, false};
-const PanelCase kTimesLower2{"times lower 2", multiplication::lowerLevel2, multiplication::solveLower,
-                             Operation::Times, false};
-const PanelCase kOverUpper1{"over upper 1", division::upperLevel1, division::solveUpper, Operation::Over,
-                            true};
-const PanelCase kOverUpper2{"over upper 2", division::upperLevel2, division::solveUpper, Operation::Over,
-                            true};
-const PanelCase kOverLower1{"over lower 1", division::lowerLevel1, division::solveLower, Operation::Over,
-                            false};
-const PanelCase kOverLower2{"over lower 2", division::lowerLevel2, division::solveLower, Operation::Over,
-                            false};
+constexpr Operation kTimes = Operation::Times;
+constexpr Operation kOver = Operation::Over;
+
+const PanelCase kTimesUpper1{"TimesUpper1", multiplication::kUpper, 0, kTimes, true};
+const PanelCase kTimesUpper2{"TimesUpper2", multiplication::kUpper, 1, kTimes, true};
+const PanelCase kTimesLower1{"TimesLower1", multiplication::kLower, 0, kTimes, false};
+const PanelCase kTimesLower2{"TimesLower2", multiplication::kLower, 1, kTimes, false};
+const PanelCase kOverUpper1{"OverUpper1", division::kUpper, 0, kOver, true};
+const PanelCase kOverUpper2{"OverUpper2", division::kUpper, 1, kOver, true};
+const PanelCase kOverLower1{"OverLower1", division::kLower, 0, kOver, false};
+const PanelCase kOverLower2{"OverLower2", division::kLower, 1, kOver, false};
 
 WholeRule ruleOf(const PanelCase& panel) { return panel.operation == Operation::Times ? kOr : kAnd; }
 
@@ -54,155 +53,50 @@ struct Made {
     int l7, l8;
     Problem problem;
     std::vector<Caption> labels; // dividend copy, reciprocal and working pair, in writing order
-    const char *n, *d, *reducedNumerator, *reducedDenominator, *whole;
-    bool asksReduced, asksWhole;
+    const char *n, *d;
+    ExpectedCompletion expected;
 };
 
+// clang-format off
 const Made kMade[] = {
-    {&kTimesUpper1, 0, 0, {1, 2, 1}, {}, "1", "2", "", "", "", false, false},
-    {&kTimesUpper2, 0, 0, {-1, 2, -1}, {}, "1", "2", "", "", "", false, false},
-    {&kTimesLower1,
-     0,
-     0,
-     {12, 2, 5, 9},
-     {{4, "12 × 5"}, {5, "2 × 9"}},
-     "60",
-     "18",
-     "10",
-     "3",
-     "",
-     true,
-     false},
-    {&kTimesLower1,
-     0,
-     4,
-     {12, 6, 9, 9},
-     {{4, "12 × 9"}, {5, "6 × 9"}},
-     "108",
-     "54",
-     "",
-     "",
-     "2",
-     false,
-     true},
-    {&kTimesLower2,
-     0,
-     0,
-     {-10, 9, -13, 13},
-     {{4, "-10 × -13"}, {5, "9 × 13"}},
-     "130",
-     "117",
-     "10",
-     "9",
-     "",
-     true,
-     false},
+    {&kTimesUpper1, 0, 0, {1, 2, 1}, {}, "1", "2", {"", "", "", false, false}},
+    {&kTimesUpper2, 0, 0, {-1, 2, -1}, {}, "1", "2", {"", "", "", false, false}},
+    {&kTimesLower1, 0, 0, {12, 2, 5, 9}, {{4, "12 × 5"}, {5, "2 × 9"}}, "60", "18", {"10", "3", "", true, false}},
+    {&kTimesLower1, 0, 4, {12, 6, 9, 9}, {{4, "12 × 9"}, {5, "6 × 9"}}, "108", "54", {"", "", "2", false, true}},
+    {&kTimesLower2, 0, 0, {-10, 9, -13, 13}, {{4, "-10 × -13"}, {5, "9 × 13"}}, "130", "117",
+     {"10", "9", "", true, false}},
     // The largest common divisor not above 100 is 60, not 120.
-    {&kTimesLower2,
-     138,
-     34,
-     {8, 15, -15, 16},
-     {{4, "8 × -15"}, {5, "15 × 16"}},
-     "-120",
-     "240",
-     "-2",
-     "4",
-     "",
-     true,
-     false},
-    {&kOverUpper1,
-     0,
-     0,
-     {1, 2, 5},
-     {{22, "1"}, {18, "2"}, {11, "5"}, {12, "1"}},
-     "1",
-     "10",
-     "",
-     "",
-     "",
-     false,
-     false},
-    {&kOverUpper1,
-     9,
-     0,
-     {10, 2, 5},
-     {{22, "10"}, {18, "2"}, {11, "5"}, {12, "1"}},
-     "10",
-     "10",
-     "1",
-     "1",
-     "1",
-     true,
-     true},
+    {&kTimesLower2, 138, 34, {8, 15, -15, 16}, {{4, "8 × -15"}, {5, "15 × 16"}}, "-120", "240",
+     {"-2", "4", "", true, false}},
+    {&kOverUpper1, 0, 0, {1, 2, 5}, {{22, "1"}, {18, "2"}, {11, "5"}, {12, "1"}}, "1", "10",
+     {"", "", "", false, false}},
+    {&kOverUpper1, 9, 0, {10, 2, 5}, {{22, "10"}, {18, "2"}, {11, "5"}, {12, "1"}}, "10", "10",
+     {"1", "1", "1", true, true}},
     // The divisor's sign stays in the reciprocal's denominator and in D.
-    {&kOverUpper2,
-     0,
-     0,
-     {-1, 2, -1},
-     {{22, "-1"}, {18, "2"}, {11, "-1"}, {12, "1"}},
-     "-1",
-     "-2",
-     "",
-     "",
-     "",
-     false,
-     false},
-    {&kOverLower1,
-     0,
-     0,
-     {12, 2, 5, 9},
-     {{23, "5"}, {24, "9"}, {25, "2"}, {26, "12"}, {4, "12 × 9"}, {5, "2 × 5"}},
-     "108",
-     "10",
-     "54",
-     "5",
-     "",
-     true,
-     false},
-    {&kOverLower1,
-     0,
-     1,
-     {12, 3, 6, 9},
-     {{23, "6"}, {24, "9"}, {25, "3"}, {26, "12"}, {4, "12 × 9"}, {5, "3 × 6"}},
-     "108",
-     "18",
-     "6",
-     "1",
-     "6",
-     true,
-     true},
-    {&kOverLower2,
-     0,
-     0,
-     {-10, 9, -13, 13},
-     {{23, "-13"}, {24, "13"}, {25, "9"}, {26, "-10"}, {4, "-10 × 13"}, {5, "9 × -13"}},
-     "-130",
-     "-117",
-     "-10",
-     "-9",
-     "",
-     true,
-     false},
+    {&kOverUpper2, 0, 0, {-1, 2, -1}, {{22, "-1"}, {18, "2"}, {11, "-1"}, {12, "1"}}, "-1", "-2",
+     {"", "", "", false, false}},
+    {&kOverLower1, 0, 0, {12, 2, 5, 9},
+     {{23, "5"}, {24, "9"}, {25, "2"}, {26, "12"}, {4, "12 × 9"}, {5, "2 × 5"}}, "108", "10",
+     {"54", "5", "", true, false}},
+    // A whole quotient asks for the reduced pair and the whole number.
+    {&kOverLower1, 0, 1, {12, 3, 6, 9},
+     {{23, "6"}, {24, "9"}, {25, "3"}, {26, "12"}, {4, "12 × 9"}, {5, "3 × 6"}}, "108", "18",
+     {"6", "1", "6", true, true}},
+    {&kOverLower2, 0, 0, {-10, 9, -13, 13},
+     {{23, "-13"}, {24, "13"}, {25, "9"}, {26, "-10"}, {4, "-10 × 13"}, {5, "9 × -13"}}, "-130", "-117",
+     {"-10", "-9", "", true, false}},
     // 65 divides both, 130 would be above the search's limit.
-    {&kOverLower2,
-     0,
-     16,
-     {10, 10, -13, 13},
-     {{23, "-13"}, {24, "13"}, {25, "10"}, {26, "10"}, {4, "10 × 13"}, {5, "10 × -13"}},
-     "130",
-     "-130",
-     "2",
-     "-2",
-     "-1",
-     true,
-     true},
+    {&kOverLower2, 0, 16, {10, 10, -13, 13},
+     {{23, "-13"}, {24, "13"}, {25, "10"}, {26, "10"}, {4, "10 × 13"}, {5, "10 × -13"}}, "130", "-130",
+     {"2", "-2", "-1", true, true}},
 };
+// clang-format on
 
 class MakingProducts : public testing::TestWithParam<Made> {};
 
 TEST_P(MakingProducts, GivesTheProblemAndItsSolutionLabels) {
     const Made& m = GetParam();
-    const Problem p = m.panel->formula(m.l7, m.l8);
+    const Problem p = m.panel->make(m.l7, m.l8);
     EXPECT_EQ(std::vector<int>({p.a, p.b, p.c, p.d}),
               std::vector<int>({m.problem.a, m.problem.b, m.problem.c, m.problem.d}));
     const Solution solution = m.panel->solve(p);
@@ -213,12 +107,7 @@ TEST_P(MakingProducts, GivesTheProblemAndItsSolutionLabels) {
     }
     EXPECT_EQ(solution.n, m.n);
     EXPECT_EQ(solution.d, m.d);
-    const Completion done = complete(ruleOf(*m.panel), solution.n, solution.d);
-    EXPECT_EQ(done.reducedNumerator, m.reducedNumerator);
-    EXPECT_EQ(done.reducedDenominator, m.reducedDenominator);
-    EXPECT_EQ(done.whole, m.whole);
-    EXPECT_EQ(done.asksReduced, m.asksReduced);
-    EXPECT_EQ(done.asksWhole, m.asksWhole);
+    expectCompletion(complete(ruleOf(*m.panel), solution.n, solution.d), m.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counters, MakingProducts, testing::ValuesIn(kMade));
@@ -327,7 +216,7 @@ TEST_P(EveryProductCounterPair, SolvesExactlyAndFitsTheBoxes) {
     std::set<std::tuple<int, int, int, int>> seen;
     for (int l7 = 0; l7 < 453; ++l7) {
         for (int l8 = 0; l8 < 400; ++l8) {
-            const Problem p = sweep.panel->formula(l7, l8);
+            const Problem p = sweep.panel->make(l7, l8);
             if (!seen.insert({p.a, p.b, p.c, p.d}).second)
                 continue;
             checkNumbers(sweep, p);
