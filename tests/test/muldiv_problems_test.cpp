@@ -5,12 +5,12 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <numeric>
 #include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "fraction/fraction.h"
 #include "screens/test/division_problems.h"
 #include "screens/test/multiplication_problems.h"
 #include "tests/test/expected_completion.h"
@@ -124,16 +124,20 @@ const Sweep kSweeps[] = {
     {&kOverUpper1, 20, 4},  {&kOverUpper2, 16, 4},  {&kOverLower1, 15, 4},  {&kOverLower2, 17, 4},
 };
 
-std::int64_t exactInteger(std::string_view text) {
-    EXPECT_TRUE(fraction::isNumeric(text)) << text;
-    return std::strtoll(std::string(text).c_str(), nullptr, 10);
+// The number a solution text stands for, which must be written plainly: "-120", never "-1.2E+2".
+std::int64_t exactInteger(const std::string& text) {
+    const std::int64_t number = std::stoll(text);
+    EXPECT_EQ(std::to_string(number), text);
+    return number;
 }
 
+// The largest divisor of the greatest common divisor that is not above 100.
 std::int64_t divisorUpTo100(std::int64_t n, std::int64_t d) {
-    for (std::int64_t i = 100; i > 1; --i)
-        if (n % i == 0 && d % i == 0)
-            return i;
-    return 1;
+    const std::int64_t common = std::gcd(n, d);
+    std::int64_t divisor = 100;
+    while (common % divisor != 0)
+        --divisor;
+    return divisor;
 }
 
 // The uncancelled product as the pupil writes it: a·c over b·d, or a·d over b·c for a quotient; a
@@ -190,7 +194,7 @@ void checkSolution(const Sweep& sweep, const Problem& p) {
 
     const WholeRule rule = ruleOf(panel);
     const Completion done = complete(rule, s.n, s.d);
-    const std::int64_t g = divisorUpTo100(std::llabs(n), std::llabs(d));
+    const std::int64_t g = divisorUpTo100(n, d);
     const bool whole = n % d == 0;
     const bool reduces = g > 1 && !(whole && rule == kOr);
     EXPECT_EQ(done.reducedNumerator, reduces ? text(n / g) : "") << s.n << "/" << s.d;

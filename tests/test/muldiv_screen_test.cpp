@@ -149,6 +149,23 @@ INSTANTIATE_TEST_SUITE_P(Screens, BackAndExit,
                                          BackCase{"frmqdv", "Command9", "Command8"}),
                          [](const auto& info) { return std::string(info.param.screen); });
 
+TEST(MultiplicationAndDivisionTests, TickCountersRunModulo453And400) {
+    for (const char* name : {"frmqd", "frmqdv"}) {
+        ui::Form& form = openStill(name);
+        EXPECT_EQ(form.timer("Timer1").interval(), 500);
+        EXPECT_EQ(form.timer("Timer2").interval(), 300);
+        setCounters(form, 451, 398);
+        for (const char* expected : {"452", "0"}) {
+            form.timer("Timer1").onTick();
+            EXPECT_EQ(caption(form, "Label7", -1), expected) << name;
+        }
+        for (const char* expected : {"399", "0"}) {
+            form.timer("Timer2").onTick();
+            EXPECT_EQ(caption(form, "Label8", -1), expected) << name;
+        }
+    }
+}
+
 TEST(MultiplicationTest, AFullyRightStartProblemLightsAStarAtItsSecondStepAndClearKeepsIt) {
     ui::Form& form = openStill("frmqd");
     std::vector<Moment> moments;
