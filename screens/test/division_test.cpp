@@ -13,6 +13,7 @@ using namespace test;
 constexpr ui::Color kGround = ui::rgb(0x400000);
 constexpr auto kButton =
     ui::button("").withFont(kButtonFont).colors(ui::kBlack, ui::rgb(0xFF8080)).asGraphical();
+// The rounded frames behind the buttons reach 120 twips beyond them on every side.
 constexpr auto kFrame =
     ui::shape("").roundedCorners().outline(ui::rgb(0xFF0000), 3).filled(ui::rgb(0x800000));
 constexpr auto kNewFrame = kFrame.outline(ui::rgb(0xC00000), 3).filled(ui::rgb(0xFFC0C0));

@@ -13,6 +13,7 @@ using namespace test;
 constexpr ui::Color kGround = ui::rgb(0x000040);
 constexpr auto kButton =
     ui::button("").withFont(kButtonFont).colors(ui::kBlack, ui::rgb(0xC0C0FF)).asGraphical();
+// The rounded frames behind the buttons reach 120 twips beyond them on every side.
 constexpr auto kFrame =
     ui::shape("").roundedCorners().outline(ui::rgb(0x0000FF), 3).filled(ui::rgb(0x8080FF));
 constexpr auto kNew = kButton.text("جديد").tip("اضغط لتغيير السؤال");
