@@ -1,11 +1,11 @@
-// The screen `frmqdv`.
+// The screen `frmqdv`: the division test.
 #pragma once
 
-#include "ui/form.h"
+#include "screens/test/test_screen.h"
 
 namespace screens {
 
-class DivisionTest : public ui::Form {
+class DivisionTest : public TestScreen {
   public:
     DivisionTest();
 };

@@ -1,11 +1,11 @@
-// The screen `frmqd`.
+// The screen `frmqd`: the multiplication test.
 #pragma once
 
-#include "ui/form.h"
+#include "screens/test/test_screen.h"
 
 namespace screens {
 
-class MultiplicationTest : public ui::Form {
+class MultiplicationTest : public TestScreen {
   public:
     MultiplicationTest();
 };

@@ -24,6 +24,8 @@ class Camera {
 void menu(const Camera& camera);
 void solveScreens(const Camera& camera);
 void testScreens(const Camera& camera);
+// The multiplication and division tests after marking.
+void mulDivScreens(const Camera& camera);
 void mixedScreen(const Camera& camera);
 void worksheetScreen(const Camera& camera);
 

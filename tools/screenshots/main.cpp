@@ -28,6 +28,7 @@ int main(int argc, char* argv[]) {
     shots::menu(camera);
     shots::solveScreens(camera);
     shots::testScreens(camera);
+    shots::mulDivScreens(camera);
     shots::mixedScreen(camera);
     shots::worksheetScreen(camera);
     return 0;
