@@ -1,6 +1,7 @@
 # Two commands on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds in Release and starts the program
-#   make test   installs what is missing, builds and runs every test
+#   make test   installs what is missing, builds and runs every test, then builds everything again
+#               with AddressSanitizer, LeakSanitizer and UBSan and runs every test once more
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev \
             fonts-hosny-amiri fonts-liberation fonts-dejavu-core fonts-dejavu-extra \
             xvfb xauth imagemagick poppler-utils
@@ -29,6 +30,9 @@ test: deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON
 	cmake --build build/test
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON -DZEMORA_SANITIZE=ON
+	cmake --build build/asan
+	cd build/asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 # Pictures of every screen into docs/screens/ (offscreen, no display needed).
 screenshots: deps
