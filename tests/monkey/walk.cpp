@@ -66,13 +66,25 @@ ui::PrinterProvider faultyPrinters(std::mt19937_64& random, const QString& folde
     };
 }
 
+// Qt warns about every page that could not be begun; the unwritable file does that on purpose, and
+// thousands of those lines would bury a failing walk's report.
+QtMessageHandler forwardedMessages = nullptr;
+void withoutPrinterWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.startsWith(QStringLiteral("QPainter::begin(): Returned false")))
+        forwardedMessages(type, context, message);
+}
+
 } // namespace
 
 Walk::Walk(std::uint64_t seed) : seed_(seed), random_(seed) {
     ui::setPrinterProvider(faultyPrinters(random_, pages_.path()));
+    forwardedMessages = qInstallMessageHandler(withoutPrinterWarnings);
 }
 
-Walk::~Walk() { ui::setPrinterProvider({}); }
+Walk::~Walk() {
+    qInstallMessageHandler(forwardedMessages);
+    ui::setPrinterProvider({});
+}
 
 int Walk::below(int bound) { return static_cast<int>(random_() % static_cast<std::uint64_t>(bound)); }
 
