@@ -3,7 +3,6 @@
 // strtod and printf from the C library, nearbyint for rounding, a gcd for the reduction). Any
 // disagreement prints the input's texts and aborts. Built with libFuzzer by `make fuzz`, and as a
 // plain program that replays the committed corpus in the test suite.
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -75,15 +74,16 @@ std::optional<std::string> numberPart(std::string_view text) {
     return std::string(body);
 }
 
-// The reference value: strtod of the grammar's number, refused when strtod reports it out of range
-// (an overflow, or an underflow that would lose a number the pupil typed).
+// The reference value: strtod of the grammar's number, refused when it reads as infinity or as a zero
+// the pupil did not type (a non-zero digit before the exponent). Subnormal values are kept.
 std::optional<double> referenceValue(std::string_view text) {
     const std::optional<std::string> number = numberPart(text);
     if (!number)
         return std::nullopt;
-    errno = 0;
     const double parsed = std::strtod(number->c_str(), nullptr);
-    if (errno == ERANGE)
+    const std::string_view mantissa = std::string_view(*number).substr(0, number->find_first_of("eE"));
+    const bool typedNonZero = mantissa.find_first_of("123456789") != std::string_view::npos;
+    if (std::isinf(parsed) || (parsed == 0.0 && typedNonZero))
         return std::nullopt;
     return parsed;
 }
