@@ -109,15 +109,14 @@ std::optional<std::string> Walk::run(int count) {
     return std::nullopt;
 }
 
-// The screen in front; when every screen is closed (Exit), the program is started again.
+// The screen in front: the active window, or the screen loaded last while none is active.
 ui::Form& Walk::topScreen() {
     if (auto* active = dynamic_cast<ui::Form*>(QApplication::activeWindow()))
         return *active;
-    if (ui::forms::loaded().empty())
-        return driver::open("frmqqq");
     return *ui::forms::loaded().back();
 }
 
+// When Exit has closed every screen, the program is started again.
 void Walk::act() {
     if (ui::forms::loaded().empty()) {
         log(driver::open("frmqqq"), "start the program");
