@@ -1,15 +1,25 @@
 # Two commands on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds in Release and starts the program
-#   make test   installs what is missing, builds and runs every test
-#   make bench  installs what is missing, builds in Release and prints the performance table
+#   make test   installs what is missing, builds and runs every test, then builds everything again
+#               with AddressSanitizer, LeakSanitizer and UBSan and runs every test once more
+# and for deeper runs:
+#   make bench  builds in Release and prints the performance table
+#   make fuzz   the number rules under libFuzzer (clang) for FUZZ_SECONDS
+#   make soak   long monkey walks and thousands of screen openings, with and without the sanitizers
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev \
             fonts-hosny-amiri fonts-liberation fonts-dejavu-core fonts-dejavu-extra \
             xvfb xauth imagemagick poppler-utils
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_SECONDS ?= 300
+SOAK_ACTIONS ?= 200000
+SOAK_ROUNDS ?= 1000
+SOAK_SEED ?= $(shell date +%s)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench deps screenshots
+.PHONY: run test bench deps fuzz-deps screenshots fuzz soak
 
-deps:
+deps fuzz-deps: PACKAGES += $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES))
+deps fuzz-deps:
 	@missing=$$(for p in $(PACKAGES); do \
 	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
@@ -30,6 +40,28 @@ test: deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON
 	cmake --build build/test
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON -DZEMORA_SANITIZE=ON
+	cmake --build build/asan
+	cd build/asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Runs libFuzzer on a copy of the committed corpus; inputs that break a rule land in build/fuzz/findings.
+fuzz: fuzz-deps
+	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	    -DZEMORA_FUZZ=ON
+	cmake --build build/fuzz --target number_rules_fuzzer
+	mkdir -p build/fuzz/corpus build/fuzz/findings && cp -n tests/fuzz/corpus/* build/fuzz/corpus/
+	cd build/fuzz && ./tests/fuzz/number_rules_fuzzer -max_total_time=$(FUZZ_SECONDS) \
+	    -artifact_prefix=findings/ -print_final_stats=1 corpus
+
+# The plain build walks SOAK_ACTIONS actions and checks resident memory over SOAK_ROUNDS openings of
+# every screen; the sanitizer build walks a quarter as far (it is slower) and LeakSanitizer checks
+# what the openings leave behind. The seed is printed; set SOAK_SEED to repeat a run.
+soak: test
+	cd build/test && QT_QPA_PLATFORM=offscreen ZEMORA_MONKEY_SEED=$(SOAK_SEED) \
+	    ZEMORA_MONKEY_ACTIONS=$(SOAK_ACTIONS) ZEMORA_SOAK_ROUNDS=$(SOAK_ROUNDS) ./tests/monkey_tests
+	cd build/asan && QT_QPA_PLATFORM=offscreen ZEMORA_MONKEY_SEED=$(SOAK_SEED) \
+	    ZEMORA_MONKEY_ACTIONS=$$(($(SOAK_ACTIONS) / 4)) ZEMORA_SOAK_ROUNDS=$$(($(SOAK_ROUNDS) / 4)) \
+	    ./tests/monkey_tests
 
 # Every figure next to its floor, measured in the same run (docs/performance.md says how to read it).
 bench: deps

@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view kBlanks = " \t";
 constexpr double kLargestWhole = 9007199254740992.0; // 2^53
 constexpr int kLargestDivisor = 100;
+constexpr std::string_view kLargestNumberText = "1.79769313486231E+308"; // 15 digits, below DBL_MAX
 
 std::string_view trimmedView(std::string_view text) {
     const auto first = text.find_first_not_of(kBlanks);
@@ -109,6 +110,10 @@ std::string numberText(double value) {
     std::string text(buffer.data(), written.ptr);
     if (const auto e = text.find('e'); e != std::string::npos)
         text[e] = 'E';
+    // The largest doubles round up to 15 digits beyond the range of a double, a text no rule could
+    // read back; they are written rounded towards zero instead.
+    if (!isNumeric(text))
+        return value < 0.0 ? "-" + std::string(kLargestNumberText) : std::string(kLargestNumberText);
     return text;
 }
 

@@ -63,6 +63,8 @@ TEST(Fraction, NumberText) {
         {1e15, "1E+15"},
         {1e20, "1E+20"},
         {-1e20, "-1E+20"},
+        {std::numeric_limits<double>::max(), "1.79769313486231E+308"}, // not rounded beyond the range
+        {-std::numeric_limits<double>::max(), "-1.79769313486231E+308"},
         {0.0001, "0.0001"},
         {1e-5, "1E-05"},
         {kInf, ""},
