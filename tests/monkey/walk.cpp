@@ -220,11 +220,19 @@ bool isNumberText(const std::string& text) {
     return fraction::isNumeric(text) && fraction::numberText(fraction::value(text)) == text;
 }
 
-// Every box is filtered: empty, a lone "-", or a number with Latin digits.
+// The mixed-number panel of the worked-solution screens takes any text: a number that is not one
+// simply leaves its result as it was.
+bool isUnfilteredPanelBox(const ui::Form& screen, const QLineEdit& box) {
+    static const QStringList solveScreens = {"frmqaa", "frmqam", "frmqad"};
+    return solveScreens.contains(screen.objectName()) && box.objectName().startsWith("Text2(");
+}
+
+// Every other box is filtered: empty, a lone "-", or a number with Latin digits.
 std::optional<std::string> unfilteredBox(const ui::Form& screen) {
     for (const QLineEdit* box : screen.findChildren<QLineEdit*>()) {
         const std::string text = box->text().toStdString();
-        if (!box->objectName().isEmpty() && fraction::filterInput(text) != text)
+        if (!box->objectName().isEmpty() && !isUnfilteredPanelBox(screen, *box) &&
+            fraction::filterInput(text) != text)
             return name(*box) + " holds \"" + text + "\"";
     }
     return std::nullopt;
