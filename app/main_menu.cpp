@@ -34,7 +34,7 @@ constexpr MenuButton kButtons[] = {
 // The focus frame stands 60 twips above the top of the button it surrounds.
 constexpr int kFrameMargin = 60;
 
-constexpr ui::Spec kWidgets[] = {
+constexpr ui::Row kWidgets[] = {
     ui::image("Image1").at(0, 0, 11400, 7620).asBackdrop().showing(&assets::menuBackground),
     ui::shape("Shape1").at(120, 120, 2355, 680).roundedCorners().outline(ui::rgb(0x80FF80), 6),
     ui::label("Label1")
@@ -64,7 +64,7 @@ constexpr ui::Spec kWidgets[] = {
         .center(),
 };
 
-ui::Spec buttonSpec(const MenuButton& entry, int tab) {
+ui::Row buttonRow(const MenuButton& entry, int tab) {
     return ui::button(entry.name)
         .at(180, entry.top, 2235, 555)
         .text(entry.caption)
@@ -75,12 +75,12 @@ ui::Spec buttonSpec(const MenuButton& entry, int tab) {
         .tabAt(tab);
 }
 
-std::vector<ui::Spec> menuLayout() {
-    std::vector<ui::Spec> specs(std::begin(kWidgets), std::end(kWidgets));
+std::vector<ui::Row> menuLayout() {
+    std::vector<ui::Row> items(std::begin(kWidgets), std::end(kWidgets));
     int tab = 0;
     for (const MenuButton& entry : kButtons)
-        specs.push_back(buttonSpec(entry, tab++));
-    return specs;
+        items.push_back(buttonRow(entry, tab++));
+    return items;
 }
 
 } // namespace

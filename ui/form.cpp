@@ -27,10 +27,10 @@ std::vector<Form*>& loadedForms() {
 
 // Stacking layers: what a layout table lists is created layer by layer, so later layers cover
 // earlier ones whatever the order of the table.
-int layerOf(const Spec& spec) {
-    if (spec.backdrop)
+int layerOf(const Row& item) {
+    if (item.backdrop)
         return 0;
-    switch (spec.kind) {
+    switch (item.kind) {
     case Kind::Shape:
         return 1;
     case Kind::Label:
@@ -59,69 +59,69 @@ Form::Form(std::string_view name, std::string_view caption, int widthTwips, int 
 
 Form::~Form() { std::erase(loadedForms(), this); }
 
-void Form::build(std::span<const Spec> layout) {
+void Form::build(std::span<const Row> layout) {
     for (int layer = 0; layer <= 3; ++layer)
-        for (const Spec& spec : layout)
-            if (layerOf(spec) == layer)
-                byName_.insert(widgetName(spec.name, spec.index), create(spec));
+        for (const Row& item : layout)
+            if (layerOf(item) == layer)
+                byName_.insert(widgetName(item.name, item.index), create(item));
     setTabOrder(layout);
 }
 
-QObject* Form::create(const Spec& spec) {
-    QWidget* parent = spec.parent.empty() ? this : &widget(spec.parent);
+QObject* Form::create(const Row& item) {
+    QWidget* parent = item.parent.empty() ? this : &widget(item.parent);
     QWidget* created = nullptr;
-    switch (spec.kind) {
+    switch (item.kind) {
     case Kind::Label:
-        created = makeLabel(parent, spec);
+        created = makeLabel(parent, item);
         break;
     case Kind::TextBox:
-        created = makeTextBox(parent, spec);
+        created = makeTextBox(parent, item);
         break;
     case Kind::Button:
-        created = makeButton(parent, spec);
+        created = makeButton(parent, item);
         break;
     case Kind::Option:
-        created = makeOption(parent, spec);
+        created = makeOption(parent, item);
         break;
     case Kind::Frame:
-        created = makeFrame(parent, spec);
+        created = makeFrame(parent, item);
         break;
     case Kind::Shape:
-        created = new Shape(parent, spec);
+        created = new Shape(parent, item);
         break;
     case Kind::Line:
-        created = new Line(parent, spec);
+        created = new Line(parent, item);
         break;
     case Kind::Image:
-        created = new Image(parent, spec.picture);
+        created = new Image(parent, item.picture);
         break;
     case Kind::Timer: {
         auto* timer = new Timer(this);
-        timer->setObjectName(widgetName(spec.name, spec.index));
-        timer->setInterval(spec.interval);
+        timer->setObjectName(widgetName(item.name, item.index));
+        timer->setInterval(item.interval);
         timer->start();
         return timer;
     }
     }
-    created->setObjectName(widgetName(spec.name, spec.index));
-    if (spec.kind != Kind::Line)
-        created->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height));
-    if (!spec.tooltip.empty())
-        created->setToolTip(qstr(spec.tooltip));
-    created->setEnabled(spec.enabled);
-    created->setVisible(spec.visible);
+    created->setObjectName(widgetName(item.name, item.index));
+    if (item.kind != Kind::Line)
+        created->setGeometry(pixels(item.left), pixels(item.top), pixels(item.width), pixels(item.height));
+    if (!item.tooltip.empty())
+        created->setToolTip(qstr(item.tooltip));
+    created->setEnabled(item.enabled);
+    created->setVisible(item.visible);
     created->raise();
     return created;
 }
 
-void Form::setTabOrder(std::span<const Spec> layout) {
-    std::vector<const Spec*> ordered;
-    for (const Spec& spec : layout)
-        if (spec.tab >= 0)
-            ordered.push_back(&spec);
+void Form::setTabOrder(std::span<const Row> layout) {
+    std::vector<const Row*> ordered;
+    for (const Row& item : layout)
+        if (item.tab >= 0)
+            ordered.push_back(&item);
     std::stable_sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
-    for (const Spec* spec : ordered)
-        tabOrder_.push_back(&widget(spec->name, spec->index));
+    for (const Row* item : ordered)
+        tabOrder_.push_back(&widget(item->name, item->index));
     for (size_t i = 1; i < tabOrder_.size(); ++i)
         QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
 }

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/spec.h"
+#include "ui/layout_row.h"
 #include "ui/widgets.h"
 
 namespace ui {
@@ -29,7 +29,7 @@ class Form : public QWidget {
 
     // Creates the widgets of a layout table in their stacking order: pictures marked as backdrop,
     // then shapes, then labels, lines and pictures, then text boxes, buttons, options and frames.
-    void build(std::span<const Spec> layout);
+    void build(std::span<const Row> layout);
 
     QWidget& widget(std::string_view name, int index = -1) const;
     Label& label(std::string_view name, int index = -1) const;
@@ -66,9 +66,9 @@ class Form : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QObject* create(const Spec& spec);
+    QObject* create(const Row& item);
     std::vector<QObject*> elements(std::string_view name) const;
-    void setTabOrder(std::span<const Spec> layout);
+    void setTabOrder(std::span<const Row> layout);
     void focusFirstInTabOrder();
     template <class T> T& find(std::string_view name, int index) const;
 

@@ -46,19 +46,19 @@ void setColor(QWidget& widget, QPalette::ColorRole role, Color c) {
     widget.setPalette(palette);
 }
 
-void applyText(QWidget& widget, const Spec& spec) {
-    widget.setFont(fontOf(spec.font));
-    widget.setLayoutDirection(spec.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    if (spec.pointer)
-        widget.setCursor(spec.pointer());
+void applyText(QWidget& widget, const Row& item) {
+    widget.setFont(fontOf(item.font));
+    widget.setLayoutDirection(item.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    if (item.pointer)
+        widget.setCursor(item.pointer());
 }
 
-void applyButtonColors(QWidget& widget, const Spec& spec) {
-    setColor(widget, QPalette::Button, spec.back);
-    setColor(widget, QPalette::ButtonText, spec.fore);
-    setColor(widget, QPalette::Window, spec.back);
+void applyButtonColors(QWidget& widget, const Row& item) {
+    setColor(widget, QPalette::Button, item.back);
+    setColor(widget, QPalette::ButtonText, item.fore);
+    setColor(widget, QPalette::Window, item.back);
     // A caption colour set for every state would hide that a button is disabled; grey it then.
-    if (spec.fore.set) {
+    if (item.fore.set) {
         QPalette palette = widget.palette();
         palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
         widget.setPalette(palette);
@@ -85,62 +85,62 @@ void applyBackground(QWidget& widget, Color back) {
     setColor(widget, QPalette::Window, back);
 }
 
-Label* makeLabel(QWidget* parent, const Spec& spec) {
+Label* makeLabel(QWidget* parent, const Row& item) {
     auto* label = new Label(parent);
-    applyText(*label, spec);
-    label->setText(qstr(spec.caption));
+    applyText(*label, item);
+    label->setText(qstr(item.caption));
     label->setWordWrap(true);
-    label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
-    setColor(*label, QPalette::WindowText, spec.fore);
-    applyBackground(*label, spec.back);
-    if (spec.border)
+    label->setAlignment(horizontal(item.align) | Qt::AlignTop);
+    setColor(*label, QPalette::WindowText, item.fore);
+    applyBackground(*label, item.back);
+    if (item.border)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
     return label;
 }
 
-TextBox* makeTextBox(QWidget* parent, const Spec& spec) {
+TextBox* makeTextBox(QWidget* parent, const Row& item) {
     auto* box = new TextBox(parent);
-    applyText(*box, spec);
-    box->setFrame(spec.border);
-    box->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
-    setColor(*box, QPalette::Base, spec.back);
-    setColor(*box, QPalette::Text, spec.fore);
-    if (spec.maxLength > 0)
-        box->setMaxLength(spec.maxLength);
-    box->setText(qstr(spec.caption));
+    applyText(*box, item);
+    box->setFrame(item.border);
+    box->setAlignment(horizontal(item.align) | Qt::AlignVCenter);
+    setColor(*box, QPalette::Base, item.back);
+    setColor(*box, QPalette::Text, item.fore);
+    if (item.maxLength > 0)
+        box->setMaxLength(item.maxLength);
+    box->setText(qstr(item.caption));
     return box;
 }
 
-Button* makeButton(QWidget* parent, const Spec& spec) {
+Button* makeButton(QWidget* parent, const Row& item) {
     auto* button = new Button(parent);
-    applyText(*button, spec);
-    applyButtonColors(*button, spec);
-    button->setText(qstr(spec.caption));
+    applyText(*button, item);
+    applyButtonColors(*button, item);
+    button->setText(qstr(item.caption));
     return button;
 }
 
-QWidget* makeOption(QWidget* parent, const Spec& spec) {
+QWidget* makeOption(QWidget* parent, const Row& item) {
     QAbstractButton* option = nullptr;
-    if (spec.graphical)
+    if (item.graphical)
         option = new GraphicalOption(parent);
     else
         option = new Option(parent);
-    applyText(*option, spec);
-    applyButtonColors(*option, spec);
-    setColor(*option, QPalette::WindowText, spec.fore);
-    if (!spec.graphical)
-        applyBackground(*option, spec.back);
-    option->setText(qstr(spec.caption));
-    option->setChecked(spec.checked);
+    applyText(*option, item);
+    applyButtonColors(*option, item);
+    setColor(*option, QPalette::WindowText, item.fore);
+    if (!item.graphical)
+        applyBackground(*option, item.back);
+    option->setText(qstr(item.caption));
+    option->setChecked(item.checked);
     return option;
 }
 
-Frame* makeFrame(QWidget* parent, const Spec& spec) {
+Frame* makeFrame(QWidget* parent, const Row& item) {
     auto* frame = new Frame(parent);
-    applyText(*frame, spec);
-    setColor(*frame, QPalette::WindowText, spec.fore);
-    applyBackground(*frame, spec.back);
-    frame->setTitle(qstr(spec.caption));
+    applyText(*frame, item);
+    setColor(*frame, QPalette::WindowText, item.fore);
+    applyBackground(*frame, item.back);
+    frame->setTitle(qstr(item.caption));
     return frame;
 }
 

@@ -2,7 +2,7 @@
 // borders, alignment and reading direction.
 #pragma once
 
-#include "ui/spec.h"
+#include "ui/layout_row.h"
 
 class QWidget;
 
@@ -18,10 +18,10 @@ void installFontSubstitutes();
 
 void applyBackground(QWidget& widget, Color back);
 
-Label* makeLabel(QWidget* parent, const Spec& spec);
-TextBox* makeTextBox(QWidget* parent, const Spec& spec);
-Button* makeButton(QWidget* parent, const Spec& spec);
-QWidget* makeOption(QWidget* parent, const Spec& spec);
-Frame* makeFrame(QWidget* parent, const Spec& spec);
+Label* makeLabel(QWidget* parent, const Row& item);
+TextBox* makeTextBox(QWidget* parent, const Row& item);
+Button* makeButton(QWidget* parent, const Row& item);
+QWidget* makeOption(QWidget* parent, const Row& item);
+Frame* makeFrame(QWidget* parent, const Row& item);
 
 } // namespace ui

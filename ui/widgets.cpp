@@ -105,9 +105,9 @@ GraphicalOption::GraphicalOption(QWidget* parent) : QPushButton(parent) {
 
 Frame::Frame(QWidget* parent) : QGroupBox(parent) {}
 
-Shape::Shape(QWidget* parent, const Spec& spec)
-    : QWidget(parent), border_(color(spec.lineColor)), fill_(color(spec.fill)), hasFill_(spec.fill.set),
-      rounded_(spec.rounded), width_(spec.lineWidth) {
+Shape::Shape(QWidget* parent, const Row& item)
+    : QWidget(parent), border_(color(item.lineColor)), fill_(color(item.fill)), hasFill_(item.fill.set),
+      rounded_(item.rounded), width_(item.lineWidth) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -128,12 +128,12 @@ void Shape::paintEvent(QPaintEvent*) {
     }
 }
 
-Line::Line(QWidget* parent, const Spec& spec)
-    : QWidget(parent), color_(spec.lineColor.set ? color(spec.lineColor) : Qt::black),
-      width_(spec.lineWidth) {
+Line::Line(QWidget* parent, const Row& item)
+    : QWidget(parent), color_(item.lineColor.set ? color(item.lineColor) : Qt::black),
+      width_(item.lineWidth) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QPoint a(pixels(spec.left), pixels(spec.top));
-    const QPoint b(pixels(spec.width), pixels(spec.height));
+    const QPoint a(pixels(item.left), pixels(item.top));
+    const QPoint b(pixels(item.width), pixels(item.height));
     const int margin = (width_ + 1) / 2;
     const QRect bounds = QRect(a, b).normalized().adjusted(-margin, -margin, margin, margin);
     setGeometry(bounds);

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/spec.h"
+#include "ui/layout_row.h"
 
 namespace ui {
 
@@ -89,7 +89,7 @@ class Frame : public QGroupBox {
 // Shapes, lines and pictures are drawn on the screen and let clicks through to it.
 class Shape : public QWidget {
   public:
-    Shape(QWidget* parent, const Spec& spec);
+    Shape(QWidget* parent, const Row& item);
     // Top in twips, as the screens move the focus frame.
     void setTopTwips(int top);
 
@@ -104,7 +104,7 @@ class Shape : public QWidget {
 
 class Line : public QWidget {
   public:
-    Line(QWidget* parent, const Spec& spec);
+    Line(QWidget* parent, const Row& item);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -39,11 +39,11 @@ constexpr auto kChangeButton = kButton.withFont(ui::arial(18, true)).tip("اضغ
 constexpr auto kNavigation = kButton.withFont(ui::arial(20.25, true));
 constexpr auto kStar = ui::image("Image1").size(240, 225).showing(&assets::star).hidden();
 
-constexpr ui::Spec bar(std::string_view name, int index, int x1, int x2, int y) {
+constexpr ui::Row bar(std::string_view name, int index, int x1, int x2, int y) {
     return ui::line(name, index, x1, y, x2, y).outline(ui::kWhite, 2);
 }
 
-constexpr ui::Spec kLayout[] = {
+constexpr ui::Row kLayout[] = {
     // Bands and whole-screen buttons.
     ui::shape("TopBand").at(0, 0, 11880, 2595).filled(kPurple).outline(kPurple, 1),
     ui::shape("BottomBand").at(0, 5280, 11880, 3210).filled(kPurple).outline(kPurple, 1),
@@ -152,7 +152,7 @@ constexpr ui::Spec kLayout[] = {
 };
 
 // Score pairs, earned over possible: exercises 1, 2, 3 and the total.
-constexpr ui::Spec kScores[][2] = {
+constexpr ui::Row kScores[][2] = {
     {kScore.called("Label15").at(2580, 1260, 915, 495), kScore.called("Label16").at(2580, 1860, 915, 435)},
     {kScore.called("Label17").at(2460, 3600, 1215, 495), kScore.called("Label18").at(2520, 4200, 1095, 435)},
     {kScore.called("Label19").at(2400, 6120, 1155, 495), kScore.called("Label20").at(2400, 6720, 1155, 435)},
@@ -161,16 +161,16 @@ constexpr ui::Spec kScores[][2] = {
 constexpr int kScoreFrameMargin = 30;
 
 // Each score pair reads as a fraction: a bar between its two labels and a frame around them.
-void addScorePairs(std::vector<ui::Spec>& specs) {
+void addScorePairs(std::vector<ui::Row>& items) {
     int index = 0;
     for (const auto& [earned, possible] : kScores) {
         const int left = std::min(earned.left, possible.left);
         const int right = std::max(earned.left + earned.width, possible.left + possible.width);
         const int bottom = possible.top + possible.height;
-        specs.push_back(earned);
-        specs.push_back(possible);
-        specs.push_back(bar("ScoreBar", index, left, right, (earned.top + earned.height + possible.top) / 2));
-        specs.push_back(kScoreFrame.idx(index++).at(left - kScoreFrameMargin, earned.top - kScoreFrameMargin,
+        items.push_back(earned);
+        items.push_back(possible);
+        items.push_back(bar("ScoreBar", index, left, right, (earned.top + earned.height + possible.top) / 2));
+        items.push_back(kScoreFrame.idx(index++).at(left - kScoreFrameMargin, earned.top - kScoreFrameMargin,
                                                     right - left + 2 * kScoreFrameMargin,
                                                     bottom - earned.top + 2 * kScoreFrameMargin));
     }
@@ -183,16 +183,16 @@ constexpr int kStarPitch = 255;
 constexpr int kStarColumns = 9;
 constexpr int kColumnsBesideTheSun = 6;
 
-std::vector<ui::Spec> screenLayout() {
-    std::vector<ui::Spec> specs(std::begin(kLayout), std::end(kLayout));
-    addScorePairs(specs);
+std::vector<ui::Row> screenLayout() {
+    std::vector<ui::Row> items(std::begin(kLayout), std::end(kLayout));
+    addScorePairs(items);
     int index = 31;
     for (int row = 0; row < 4; ++row) {
         const int firstColumn = row < 2 ? kStarColumns - kColumnsBesideTheSun : 0;
         for (int column = firstColumn; column < kStarColumns; ++column)
-            specs.push_back(kStar.idx(index++).pos(60 + kStarPitch * column, kStarRowTops[row]));
+            items.push_back(kStar.idx(index++).pos(60 + kStarPitch * column, kStarRowTops[row]));
     }
-    return specs;
+    return items;
 }
 
 constexpr int kMixedNumberRewards[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};

@@ -15,7 +15,7 @@ constexpr auto kSolveButton =
     button("", texts::kSolve, ui::rgb(0x008080), ui::msSans(8.25, true)).size(1335, 555);
 constexpr auto kNavigation = button("", "", ui::rgb(0x00C0C0), ui::arial(20.25, true)).size(1335, 675);
 
-constexpr ui::Spec kScreen[] = {
+constexpr ui::Row kScreen[] = {
     kField.idx(0).at(10560, 1620, 915, 615).tabAt(0),
     kField.idx(1).at(10560, 2280, 915, 615).tabAt(1),
     kField.idx(2).at(9240, 1620, 915, 615).tabAt(2),

@@ -31,9 +31,9 @@ struct PanelPlacement {
 
 namespace panel {
 
-constexpr ui::Spec at(ui::Spec spec, Box box) { return spec.at(box.left, box.top, box.width, box.height); }
+constexpr ui::Row at(ui::Row item, Box box) { return item.at(box.left, box.top, box.width, box.height); }
 
-constexpr ui::Spec field(const PanelPlacement& p, int index, Box box, std::string_view text, int tab) {
+constexpr ui::Row field(const PanelPlacement& p, int index, Box box, std::string_view text, int tab) {
     return at(ui::textBox("Text2", index), box)
         .text(text)
         .colors(ui::kWhite, p.back)
@@ -44,22 +44,22 @@ constexpr ui::Spec field(const PanelPlacement& p, int index, Box box, std::strin
         .tabAt(tab);
 }
 
-constexpr ui::Spec frame(const PanelPlacement& p, std::string_view name, Box box) {
+constexpr ui::Row frame(const PanelPlacement& p, std::string_view name, Box box) {
     return at(ui::shape(name), box).roundedCorners().outline(ui::kWhite, 3).filled(p.back);
 }
 
-constexpr ui::Spec bar(std::string_view name, Bar b) {
+constexpr ui::Row bar(std::string_view name, Bar b) {
     return ui::line(name, -1, b.left, b.top, b.right, b.top).outline(ui::kWhite, 3);
 }
 
-constexpr ui::Spec result(std::string_view name, Box box, std::string_view text) {
+constexpr ui::Row result(std::string_view name, Box box, std::string_view text) {
     return at(ui::label(name), box).text(text).foreColor(ui::kWhite).withFont(ui::arial(18, true)).center();
 }
 
 } // namespace panel
 
 // The panel's widgets, showing the example 3 1/2 = 7/2.
-constexpr std::array<ui::Spec, 12> mixedPanel(const PanelPlacement& p) {
+constexpr std::array<ui::Row, 12> mixedPanel(const PanelPlacement& p) {
     return {
         panel::field(p, 0, p.numerator, "1", p.numeratorTab),
         panel::field(p, 1, p.denominator, "2", p.denominatorTab),

@@ -23,7 +23,7 @@ constexpr std::string_view kProductOfNumerators = "ناتج الضرب في ال
 constexpr std::string_view kFirstFraction = "الكسر الأول";
 constexpr std::string_view kReciprocal = "المعكوس الضربي للكسر الثاني";
 
-constexpr ui::Spec kScreen[] = {
+constexpr ui::Row kScreen[] = {
     // Multiplication problem, upper half.
     kProduct.idx(0).pos(10080, 1320).tabAt(0),
     kProduct.idx(1).pos(10080, 1980).tabAt(1),

@@ -26,7 +26,7 @@ void focusWhole(ui::TextBox& box) {
 } // namespace
 
 SolutionScreen::SolutionScreen(std::string_view name, std::string_view caption, ui::Color back,
-                               std::span<const ui::Spec> layout, std::string_view panelDenominatorReset)
+                               std::span<const ui::Row> layout, std::string_view panelDenominatorReset)
     : Form(name, caption, 11880, 8490, back) {
     build(layout);
     fitCaptions(*this);

@@ -14,7 +14,7 @@ namespace screens {
 class SolutionScreen : public ui::Form {
   protected:
     SolutionScreen(std::string_view name, std::string_view caption, ui::Color back,
-                   std::span<const ui::Spec> layout, std::string_view panelDenominatorReset);
+                   std::span<const ui::Row> layout, std::string_view panelDenominatorReset);
 
     void explain(std::string_view text);
 

@@ -7,23 +7,23 @@
 
 #include "screens/solve/mixed_panel.h"
 #include "screens/solve/solve_texts.h"
-#include "ui/spec.h"
+#include "ui/layout_row.h"
 
 namespace screens::layout {
 
 inline constexpr ui::Color kFieldBack = ui::rgb(0x004040);
 
 // A problem field: a number, 1 until the pupil types another.
-constexpr ui::Spec field(std::string_view name, ui::Color fore, ui::Color back, ui::Font font) {
+constexpr ui::Row field(std::string_view name, ui::Color fore, ui::Color back, ui::Font font) {
     return ui::textBox(name).text("1").tip(texts::kFieldTip).colors(fore, back).withFont(font).center();
 }
 
 // A sign between fractions or steps: "+", "-", "×", "÷" or "=".
-inline constexpr ui::Spec kSign =
+inline constexpr ui::Row kSign =
     ui::label("Label2").size(435, 555).foreColor(ui::kYellow).withFont(ui::trad(20.25, true)).center();
 
 // A step box: bordered, hidden until its row is solved.
-constexpr ui::Spec step(ui::Color back) {
+constexpr ui::Row step(ui::Color back) {
     return ui::label("Label1")
         .colors(ui::kWhite, back)
         .withFont(ui::trad(18, true))
@@ -33,7 +33,7 @@ constexpr ui::Spec step(ui::Color back) {
 }
 
 // The explanation line and the fixed instruction above the problem.
-constexpr ui::Spec explanation(ui::Color back) {
+constexpr ui::Row explanation(ui::Color back) {
     return ui::label("Label7")
         .text(texts::kStepPrompt)
         .colors(ui::kWhite, back)
@@ -41,7 +41,7 @@ constexpr ui::Spec explanation(ui::Color back) {
         .center()
         .rtl();
 }
-constexpr ui::Spec instruction(ui::Color back) {
+constexpr ui::Row instruction(ui::Color back) {
     return ui::label("Label8")
         .text(texts::kInstruction)
         .colors(ui::kWhite, back)
@@ -51,18 +51,18 @@ constexpr ui::Spec instruction(ui::Color back) {
 }
 
 // A rounded frame drawn behind a label or a button.
-constexpr ui::Spec frame(std::string_view name, ui::Color border, ui::Color fill) {
+constexpr ui::Row frame(std::string_view name, ui::Color border, ui::Color fill) {
     return ui::shape(name).roundedCorners().outline(border, 3).filled(fill);
 }
 
-constexpr ui::Spec button(std::string_view name, std::string_view caption, ui::Color back, ui::Font font) {
+constexpr ui::Row button(std::string_view name, std::string_view caption, ui::Color back, ui::Font font) {
     return ui::button(name).text(caption).colors(ui::kBlack, back).withFont(font).asGraphical();
 }
 
 template <std::size_t N, std::size_t M>
-constexpr std::array<ui::Spec, N + M> withPanel(const ui::Spec (&screen)[N],
-                                                const std::array<ui::Spec, M>& panel) {
-    std::array<ui::Spec, N + M> rows{};
+constexpr std::array<ui::Row, N + M> withPanel(const ui::Row (&screen)[N],
+                                               const std::array<ui::Row, M>& panel) {
+    std::array<ui::Row, N + M> rows{};
     for (std::size_t i = 0; i < N; ++i)
         rows[i] = screen[i];
     for (std::size_t i = 0; i < M; ++i)

@@ -17,7 +17,7 @@ constexpr auto kNavigation = button("", "", kButtonBack, ui::arial(20.25, true))
 constexpr std::string_view kInverseSum = "البسط الأول + المعكوس الجمعي للبسط الثاني";
 constexpr std::string_view kCrossDifference = "حاصل ضرب الطرفين - حاصل ضرب الوسطين";
 
-constexpr ui::Spec kScreen[] = {
+constexpr ui::Row kScreen[] = {
     kField.idx(0).pos(10440, 1740).tabAt(0),
     kField.idx(1).pos(10440, 2400).tabAt(1),
     kField.idx(2).pos(9120, 1740).tabAt(2),

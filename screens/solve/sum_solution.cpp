@@ -19,7 +19,7 @@ constexpr ResultBoxes kCrossResult{11, 12, 13, 14, 15, DropTest::Numerator};
 } // namespace
 
 SumSolution::SumSolution(std::string_view name, std::string_view caption, ui::Color back,
-                         std::span<const ui::Spec> layout, const SumRule& rule,
+                         std::span<const ui::Row> layout, const SumRule& rule,
                          std::string_view panelDenominatorReset)
     : SolutionScreen(name, caption, back, layout, panelDenominatorReset), rule_(rule) {
     bindProblem(kFields, [this](int index) { problemChanged(index); });

@@ -11,8 +11,7 @@ namespace screens {
 class SumSolution : public SolutionScreen {
   protected:
     SumSolution(std::string_view name, std::string_view caption, ui::Color back,
-                std::span<const ui::Spec> layout, const SumRule& rule,
-                std::string_view panelDenominatorReset);
+                std::span<const ui::Row> layout, const SumRule& rule, std::string_view panelDenominatorReset);
 
   private:
     void problemChanged(int index);

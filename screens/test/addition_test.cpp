@@ -18,7 +18,7 @@ constexpr auto kFrame =
 constexpr auto kNew = kButton.text("جديد");
 constexpr auto kEvaluate = kButton.text("التقويم");
 
-constexpr ui::Spec kLayout[] = {
+constexpr ui::Row kLayout[] = {
     ui::timer("Timer1").every(500),
     ui::timer("Timer2").every(300),
     kLevel1.colors(ui::kWhite, kGround).at(8520, 180, 1935, 375),

@@ -23,7 +23,7 @@ constexpr auto kBox = kAnswer.backColor(ui::rgb(0x400040));
 constexpr auto kDivideSign = kSign.text("÷");
 constexpr auto kTimesSign = kSign.text("×");
 
-constexpr ui::Spec kLayout[] = {
+constexpr ui::Row kLayout[] = {
     ui::timer("Timer1").every(500),
     ui::timer("Timer2").every(300),
     kLevel1.colors(ui::kWhite, kGround).asGraphical().at(7500, 180, 1935, 375).tabAt(27),

@@ -22,7 +22,7 @@ constexpr auto kEvaluate = kButton.text("التقويم");
 constexpr auto kBox = kAnswer.backColor(ui::rgb(0x400040)).maxLen(0);
 constexpr auto kTimesSign = kSign.text("×");
 
-constexpr ui::Spec kLayout[] = {
+constexpr ui::Row kLayout[] = {
     ui::timer("Timer1").every(500),
     ui::timer("Timer2").every(300),
     kLevel1.colors(ui::kWhite, kGround).asGraphical().at(8100, 180, 1935, 375).tabAt(20),

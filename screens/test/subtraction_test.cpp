@@ -18,7 +18,7 @@ constexpr auto kFrame = ui::shape("").roundedCorners().outline(kCyan, 3).filled(
 constexpr auto kNew = kButton.text("جديد").tip("اضغط لتغيير السؤال");
 constexpr auto kEvaluate = kButton.text("التقويم");
 
-constexpr ui::Spec kLayout[] = {
+constexpr ui::Row kLayout[] = {
     ui::timer("Timer1").every(500),
     ui::timer("Timer2").every(300),
     kLevel1.colors(ui::kWhite, kGround).at(8340, 60, 1935, 375),

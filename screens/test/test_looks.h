@@ -1,7 +1,7 @@
 // The looks the test screens share, as layout rows to copy with .idx(), .at() and .text().
 #pragma once
 
-#include "ui/spec.h"
+#include "ui/layout_row.h"
 
 namespace screens::test {
 

@@ -51,8 +51,8 @@ std::vector<StarPlace> starPlaces(const StarGroups& groups) {
     return places;
 }
 
-std::vector<ui::Spec> withStars(const TestSettings& settings) {
-    std::vector<ui::Spec> layout(settings.layout.begin(), settings.layout.end());
+std::vector<ui::Row> withStars(const TestSettings& settings) {
+    std::vector<ui::Row> layout(settings.layout.begin(), settings.layout.end());
     for (const StarPlace& place : starPlaces(settings.stars))
         layout.push_back(ui::image("Image1", place.index)
                              .at(place.left, place.top, place.width, place.height)

@@ -76,7 +76,7 @@ struct StarGroups {
 struct TestSettings {
     std::string_view name, caption;
     ui::Color background;
-    std::span<const ui::Spec> layout; // every widget but the stars
+    std::span<const ui::Row> layout; // every widget but the stars
     StarGroups stars;
     int bound1, bound2; // Label7 counts modulo bound1, Label8 modulo bound2
     PanelSettings upper, lower;

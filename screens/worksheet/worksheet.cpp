@@ -53,7 +53,7 @@ constexpr auto kSmallButton =
     ui::button("Command6").withFont(ui::msSans(13.5)).colors(ui::kBlack, ui::kWhite).asGraphical();
 constexpr auto kBox = ui::textBox("Text1").withFont(ui::arial(14.25, true)).center().bordered();
 
-constexpr ui::Spec kHeader[] = {
+constexpr ui::Row kHeader[] = {
     kPupilLine.called("Label6").text("الفصل / ").at(6000, 600, 3735, 495),
     kPupilLine.called("Label1").text("الاســـم /").at(6000, 1200, 3735, 495),
     ui::frame("Frame1")
@@ -79,43 +79,43 @@ constexpr ui::Spec kHeader[] = {
 };
 
 // A fraction: numerator and denominator boxes with the bar between them, centred under the numerator.
-void addFraction(std::vector<ui::Spec>& specs, int fraction, int left, const ProblemRow& row) {
-    specs.push_back(kBox.idx(2 * fraction).at(left, row.numeratorTop, kFractionWidth, 300).maxLen(3));
-    specs.push_back(kBox.idx(2 * fraction + 1).at(left, row.denominatorTop, kFractionWidth, 330).maxLen(3));
+void addFraction(std::vector<ui::Row>& items, int fraction, int left, const ProblemRow& row) {
+    items.push_back(kBox.idx(2 * fraction).at(left, row.numeratorTop, kFractionWidth, 300).maxLen(3));
+    items.push_back(kBox.idx(2 * fraction + 1).at(left, row.denominatorTop, kFractionWidth, 330).maxLen(3));
     const int barLeft = left + (kFractionWidth - kBarWidth) / 2;
-    specs.push_back(ui::line("Line1", fraction, barLeft, row.barY, barLeft + kBarWidth, row.barY));
+    items.push_back(ui::line("Line1", fraction, barLeft, row.barY, barLeft + kBarWidth, row.barY));
 }
 
-void addRow(std::vector<ui::Spec>& specs, int r) {
+void addRow(std::vector<ui::Row>& items, int r) {
     const ProblemRow& row = kProblemRows[r];
-    specs.push_back(kSmallButton.called(row.button).text(row.number).at(11040, row.middleTop, 495, 495));
-    addFraction(specs, 2 * r, kFirstFractionLeft, row);
-    specs.push_back(kBox.idx(row.boxA).at(kBoxALeft, row.middleTop, 495, row.boxAHeight).maxLen(2));
-    addFraction(specs, 2 * r + 1, kSecondFractionLeft, row);
-    specs.push_back(kBox.idx(row.boxB).at(kBoxBLeft, row.middleTop, 495, 555).maxLen(2));
+    items.push_back(kSmallButton.called(row.button).text(row.number).at(11040, row.middleTop, 495, 495));
+    addFraction(items, 2 * r, kFirstFractionLeft, row);
+    items.push_back(kBox.idx(row.boxA).at(kBoxALeft, row.middleTop, 495, row.boxAHeight).maxLen(2));
+    addFraction(items, 2 * r + 1, kSecondFractionLeft, row);
+    items.push_back(kBox.idx(row.boxB).at(kBoxBLeft, row.middleTop, 495, 555).maxLen(2));
     // After the fractions, so the operator covers the edge of the boxes it overlaps by one pixel.
-    specs.push_back(kSmallButton.idx(r).text("+").at(kOperatorLeft, row.middleTop, 375, 375));
-    specs.push_back(kSmallButton.idx(r + kRows).text("=").at(kEqualsLeft, row.middleTop, 375, 375));
+    items.push_back(kSmallButton.idx(r).text("+").at(kOperatorLeft, row.middleTop, 375, 375));
+    items.push_back(kSmallButton.idx(r + kRows).text("=").at(kEqualsLeft, row.middleTop, 375, 375));
 }
 
 // The boxes take the focus row by row in reading order: first fraction, box A, second fraction, box B.
-void setBoxTabOrder(std::vector<ui::Spec>& specs) {
+void setBoxTabOrder(std::vector<ui::Row>& items) {
     int tab = 0;
-    for (ui::Spec& spec : specs)
-        if (spec.kind == ui::Kind::TextBox)
-            spec = spec.tabAt(tab++);
+    for (ui::Row& item : items)
+        if (item.kind == ui::Kind::TextBox)
+            item = item.tabAt(tab++);
 }
 
-std::vector<ui::Spec> worksheetLayout() {
-    std::vector<ui::Spec> specs(std::begin(kHeader), std::end(kHeader));
+std::vector<ui::Row> worksheetLayout() {
+    std::vector<ui::Row> items(std::begin(kHeader), std::end(kHeader));
     for (int r = 0; r < kRows; ++r)
-        addRow(specs, r);
+        addRow(items, r);
     for (int i = 0; i < std::ssize(kRowSeparators); ++i)
-        specs.push_back(ui::line("Line1", kFractions + i, 120, kRowSeparators[i], 11880, kRowSeparators[i]));
+        items.push_back(ui::line("Line1", kFractions + i, 120, kRowSeparators[i], 11880, kRowSeparators[i]));
     for (const worksheet::TickCounter& counter : worksheet::kTickCounters)
-        specs.push_back(ui::timer(counter.timer).every(counter.interval));
-    setBoxTabOrder(specs);
-    return specs;
+        items.push_back(ui::timer(counter.timer).every(counter.interval));
+    setBoxTabOrder(items);
+    return items;
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr ui::Spec kLayout[] = {
+constexpr ui::Row kLayout[] = {
     ui::textBox("Text1", 0).at(150, 150, 1500, 450).text("1").tabAt(0),
     ui::textBox("Text1", 1).at(150, 750, 1500, 450).text("2").tabAt(1),
     ui::label("Label1").at(2000, 150, 1500, 450).text("design"),

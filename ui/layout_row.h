@@ -1,9 +1,9 @@
-// A screen's layout as data: one Spec per widget, in the terms of the screen's description (names,
+// A screen's layout as data: one Row per widget, in the terms of the screen's description (names,
 // kinds, captions, twips, colours, fonts). Rows are built with small constexpr setters so a table
 // reads like the description it comes from:
 //
 //   constexpr auto kStep = ui::label("Label1").font(ui::trad(18, true)).colors(ui::kWhite,
-//   ui::rgb(0x004040)); constexpr ui::Spec kLayout[] = { kStep.idx(0).at(6420, 1620, 2475, 615).tip("..."),
+//   ui::rgb(0x004040)); constexpr ui::Row kLayout[] = { kStep.idx(0).at(6420, 1620, 2475, 615).tip("..."),
 //   ... };
 #pragma once
 
@@ -44,7 +44,7 @@ constexpr Font msSans(double points, bool bold = false) { return {"MS Sans Serif
 using PictureFn = const QPixmap& (*)();
 using CursorFn = const QCursor& (*)();
 
-struct Spec {
+struct Row {
     Kind kind = Kind::Label;
     std::string_view name;
     int index = -1; // element of a control array, or -1 for a single widget
@@ -72,18 +72,18 @@ struct Spec {
     PictureFn picture = nullptr;
     CursorFn pointer = nullptr;
 
-    constexpr Spec called(std::string_view n, int i = -1) const {
+    constexpr Row called(std::string_view n, int i = -1) const {
         auto s = *this;
         s.name = n;
         s.index = i;
         return s;
     }
-    constexpr Spec idx(int i) const {
+    constexpr Row idx(int i) const {
         auto s = *this;
         s.index = i;
         return s;
     }
-    constexpr Spec at(int l, int t, int w, int h) const {
+    constexpr Row at(int l, int t, int w, int h) const {
         auto s = *this;
         s.left = l;
         s.top = t;
@@ -91,164 +91,164 @@ struct Spec {
         s.height = h;
         return s;
     }
-    constexpr Spec size(int w, int h) const {
+    constexpr Row size(int w, int h) const {
         auto s = *this;
         s.width = w;
         s.height = h;
         return s;
     }
-    constexpr Spec pos(int l, int t) const {
+    constexpr Row pos(int l, int t) const {
         auto s = *this;
         s.left = l;
         s.top = t;
         return s;
     }
-    constexpr Spec text(std::string_view c) const {
+    constexpr Row text(std::string_view c) const {
         auto s = *this;
         s.caption = c;
         return s;
     }
-    constexpr Spec tip(std::string_view t) const {
+    constexpr Row tip(std::string_view t) const {
         auto s = *this;
         s.tooltip = t;
         return s;
     }
-    constexpr Spec colors(Color f, Color b) const {
+    constexpr Row colors(Color f, Color b) const {
         auto s = *this;
         s.fore = f;
         s.back = b;
         return s;
     }
-    constexpr Spec foreColor(Color f) const {
+    constexpr Row foreColor(Color f) const {
         auto s = *this;
         s.fore = f;
         return s;
     }
-    constexpr Spec backColor(Color b) const {
+    constexpr Row backColor(Color b) const {
         auto s = *this;
         s.back = b;
         return s;
     }
-    constexpr Spec transparent() const {
+    constexpr Row transparent() const {
         auto s = *this;
         s.back = {};
         return s;
     }
-    constexpr Spec withFont(Font f) const {
+    constexpr Row withFont(Font f) const {
         auto s = *this;
         s.font = f;
         return s;
     }
-    constexpr Spec center() const {
+    constexpr Row center() const {
         auto s = *this;
         s.align = Align::Center;
         return s;
     }
-    constexpr Spec right() const {
+    constexpr Row right() const {
         auto s = *this;
         s.align = Align::Right;
         return s;
     }
-    constexpr Spec rtl() const {
+    constexpr Row rtl() const {
         auto s = *this;
         s.rightToLeft = true;
         return s;
     }
-    constexpr Spec bordered(bool b = true) const {
+    constexpr Row bordered(bool b = true) const {
         auto s = *this;
         s.border = b;
         return s;
     }
-    constexpr Spec hidden(bool h = true) const {
+    constexpr Row hidden(bool h = true) const {
         auto s = *this;
         s.visible = !h;
         return s;
     }
-    constexpr Spec disabled() const {
+    constexpr Row disabled() const {
         auto s = *this;
         s.enabled = false;
         return s;
     }
-    constexpr Spec asGraphical() const {
+    constexpr Row asGraphical() const {
         auto s = *this;
         s.graphical = true;
         return s;
     }
-    constexpr Spec selected() const {
+    constexpr Row selected() const {
         auto s = *this;
         s.checked = true;
         return s;
     }
-    constexpr Spec asBackdrop() const {
+    constexpr Row asBackdrop() const {
         auto s = *this;
         s.backdrop = true;
         return s;
     }
-    constexpr Spec roundedCorners() const {
+    constexpr Row roundedCorners() const {
         auto s = *this;
         s.rounded = true;
         return s;
     }
-    constexpr Spec maxLen(int n) const {
+    constexpr Row maxLen(int n) const {
         auto s = *this;
         s.maxLength = n;
         return s;
     }
-    constexpr Spec tabAt(int t) const {
+    constexpr Row tabAt(int t) const {
         auto s = *this;
         s.tab = t;
         return s;
     }
-    constexpr Spec every(int ms) const {
+    constexpr Row every(int ms) const {
         auto s = *this;
         s.interval = ms;
         return s;
     }
-    constexpr Spec outline(Color c, int width) const {
+    constexpr Row outline(Color c, int width) const {
         auto s = *this;
         s.lineColor = c;
         s.lineWidth = width;
         return s;
     }
-    constexpr Spec filled(Color c) const {
+    constexpr Row filled(Color c) const {
         auto s = *this;
         s.fill = c;
         return s;
     }
-    constexpr Spec in(std::string_view frame) const {
+    constexpr Row in(std::string_view frame) const {
         auto s = *this;
         s.parent = frame;
         return s;
     }
-    constexpr Spec showing(PictureFn p) const {
+    constexpr Row showing(PictureFn p) const {
         auto s = *this;
         s.picture = p;
         return s;
     }
-    constexpr Spec cursor(CursorFn c) const {
+    constexpr Row cursor(CursorFn c) const {
         auto s = *this;
         s.pointer = c;
         return s;
     }
 };
 
-constexpr Spec make(Kind kind, std::string_view name, int index) {
-    Spec s;
+constexpr Row make(Kind kind, std::string_view name, int index) {
+    Row s;
     s.kind = kind;
     s.name = name;
     s.index = index;
     return s;
 }
-constexpr Spec label(std::string_view name, int index = -1) { return make(Kind::Label, name, index); }
-constexpr Spec textBox(std::string_view name, int index = -1) { return make(Kind::TextBox, name, index); }
-constexpr Spec button(std::string_view name, int index = -1) { return make(Kind::Button, name, index); }
-constexpr Spec option(std::string_view name, int index = -1) { return make(Kind::Option, name, index); }
-constexpr Spec frame(std::string_view name, int index = -1) { return make(Kind::Frame, name, index); }
-constexpr Spec shape(std::string_view name, int index = -1) { return make(Kind::Shape, name, index); }
-constexpr Spec image(std::string_view name, int index = -1) { return make(Kind::Image, name, index); }
-constexpr Spec timer(std::string_view name, int index = -1) { return make(Kind::Timer, name, index); }
+constexpr Row label(std::string_view name, int index = -1) { return make(Kind::Label, name, index); }
+constexpr Row textBox(std::string_view name, int index = -1) { return make(Kind::TextBox, name, index); }
+constexpr Row button(std::string_view name, int index = -1) { return make(Kind::Button, name, index); }
+constexpr Row option(std::string_view name, int index = -1) { return make(Kind::Option, name, index); }
+constexpr Row frame(std::string_view name, int index = -1) { return make(Kind::Frame, name, index); }
+constexpr Row shape(std::string_view name, int index = -1) { return make(Kind::Shape, name, index); }
+constexpr Row image(std::string_view name, int index = -1) { return make(Kind::Image, name, index); }
+constexpr Row timer(std::string_view name, int index = -1) { return make(Kind::Timer, name, index); }
 // A line from (x1, y1) to (x2, y2), in twips.
-constexpr Spec line(std::string_view name, int index, int x1, int y1, int x2, int y2) {
+constexpr Row line(std::string_view name, int index, int x1, int y1, int x2, int y2) {
     return make(Kind::Line, name, index).at(x1, y1, x2, y2);
 }
 
