@@ -1,7 +1,6 @@
 #include "app/app.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "app/main_menu.h"
 #include "assets/pictures.h"
@@ -39,8 +38,7 @@ void defineScreens() {
 } // namespace
 
 void prepare() {
-    // One look on every platform, drawn from the palette each widget is given.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::installStyle();
     ui::installFontSubstitutes();
     QApplication::setWindowIcon(assets::windowIcon());
     defineScreens();

@@ -1,8 +1,11 @@
 #include "ui/style.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFont>
 #include <QPalette>
+#include <QPixmapCache>
+#include <QStyleFactory>
 
 #include "ui/widgets.h"
 
@@ -66,6 +69,16 @@ void applyButtonColors(QWidget& widget, const Row& item) {
 }
 
 } // namespace
+
+void installStyle() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The style caches its drawn buttons in Qt's pixmap cache, under names that hold each widget's
+    // palette, and every screen opened brings new palettes. Qt keeps a name after its picture is
+    // dropped, and clearing the cache keeps the names too, so a day of opening screens piles up
+    // names that never match again. Without the cache nothing is kept; a button is drawn afresh,
+    // which costs microseconds.
+    QPixmapCache::setCacheLimit(0);
+}
 
 void installFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Traditional Arabic"),

@@ -13,6 +13,9 @@ class TextBox;
 class Button;
 class Frame;
 
+// One look on every platform (Qt's Fusion style), drawn from the palette each widget is given.
+void installStyle();
+
 // Maps the design's Windows faces onto fonts a Debian machine has (Amiri, Liberation Sans, DejaVu).
 void installFontSubstitutes();
 

@@ -11,6 +11,16 @@ constexpr std::string_view kTestSolutionRows[] = {"Label1(4)",  "Label1(5)",  "L
                                                   "Label1(8)",  "Label1(9)",  "Label1(10)", "Label1(13)",
                                                   "Label1(14)", "Label1(15)", "Label1(16)", "Label1(17)"};
 
+// The multiplication and division tests count to other bounds and reveal other solution rows.
+constexpr Counter kProductCounters[] = {{"Label7", 453}, {"Label8", 400}};
+constexpr std::string_view kProductSolutionRows[] = {"Label1(4)",  "Label1(5)",  "Label1(6)",  "Label1(7)",
+                                                     "Label1(8)",  "Label1(9)",  "Label1(10)", "Label1(13)",
+                                                     "Label1(14)", "Label1(15)", "Label1(16)", "Label1(17)"};
+constexpr std::string_view kQuotientSolutionRows[] = {
+    "Label1(4)",  "Label1(5)",  "Label1(6)",  "Label1(7)",  "Label1(8)",  "Label1(9)",  "Label1(10)",
+    "Label1(11)", "Label1(12)", "Label1(13)", "Label1(14)", "Label1(15)", "Label1(16)", "Label1(17)",
+    "Label1(18)", "Label1(22)", "Label1(23)", "Label1(24)", "Label1(25)", "Label1(26)"};
+
 constexpr ScorePair kMixedScores[] = {
     {"Label15", "Label16"}, {"Label17", "Label18"}, {"Label19", "Label20"}, {"Label21", "Label22"}};
 
@@ -21,6 +31,8 @@ constexpr std::string_view kWorksheetButtons[] = {"Command7", "Command8", "Comma
 constexpr ScreenRules kRules[] = {
     {"frmaddq", kTestCounters, kTestScore, "Command4", kTestMarkings, kTestSolutionRows, {}, 50},
     {"frmqm", kTestCounters, kTestScore, "Command4", kTestMarkings, kTestSolutionRows, {}, 50},
+    {"frmqd", kProductCounters, kTestScore, "Command4", kTestMarkings, kProductSolutionRows, {}, 50},
+    {"frmqdv", kProductCounters, kTestScore, "Command4", kTestMarkings, kQuotientSolutionRows, {}, 50},
     {"frmqo", {}, kMixedScores, "Command8", {}, {}, {}, 61},
     {"frmpq", kWorksheetCounters, {}, {}, {}, {}, kWorksheetButtons, 0},
 };

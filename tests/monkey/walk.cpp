@@ -10,6 +10,7 @@
 #include "fraction/fraction.h"
 #include "tests/monkey/invariants.h"
 #include "ui/print.h"
+#include "ui/widgets.h"
 
 namespace monkey {
 
@@ -130,6 +131,8 @@ void Walk::act() {
         typeSomething(screen);
     else if (choice < 94)
         pressKey(screen);
+    else if (choice < 96)
+        letTimePass(screen);
     else if (choice < 98)
         switchScreen();
     else {
@@ -196,6 +199,16 @@ void Walk::pressKey(ui::Form& screen) {
     QWidget& target = focused && focused->window() == &screen ? *focused : screen;
     log(screen, "key " + QKeySequence(key).toString().toStdString() + " on " + name(target));
     driver::key(target, key);
+}
+
+// The screen's running timers tick as if seconds to minutes had passed, so that the tick counters
+// wrap round their bounds within a walk.
+void Walk::letTimePass(ui::Form& screen) {
+    const int ticks = 1 + below(1600);
+    log(screen, std::to_string(ticks) + " timer ticks");
+    for (ui::Timer* timer : screen.findChildren<ui::Timer*>())
+        for (int tick = 0; tick < ticks && timer->isActive() && timer->onTick; ++tick)
+            timer->onTick();
 }
 
 // A click on a window behind the front one brings it forward.

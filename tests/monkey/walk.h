@@ -43,6 +43,7 @@ class Walk {
     void clickSomething(ui::Form& screen);
     void typeSomething(ui::Form& screen);
     void pressKey(ui::Form& screen);
+    void letTimePass(ui::Form& screen);
     void switchScreen();
     std::string typedText();
     std::optional<std::string> broken(const std::string& lastAction);
