@@ -1,7 +1,7 @@
 #include "screens/solve/mixed_panel.h"
 
 #include "fraction/fraction.h"
-#include "screens/solve/caption_fit.h"
+#include "ui/caption_fit.h"
 
 namespace screens {
 
@@ -28,8 +28,8 @@ void convert(ui::Form& form, std::string_view denominatorReset) {
             fraction::mixedNumerator(fraction::value(w), fraction::value(n), fraction::value(d));
         form.label("Label4").setCaption(fraction::numberText(numerator));
         form.label("Label5").setCaption(fraction::trimmed(d));
-        fitCaption(form.label("Label4"));
-        fitCaption(form.label("Label5"));
+        ui::fitCaption(form.label("Label4"));
+        ui::fitCaption(form.label("Label5"));
     }
     if (awaitsNumber(field(form, kDenominator)) || fraction::value(d) > 0)
         return;

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "fraction/fraction.h"
-#include "screens/solve/caption_fit.h"
+#include "ui/caption_fit.h"
 #include "screens/solve/mixed_panel.h"
 
 namespace screens {
@@ -29,7 +29,7 @@ SolutionScreen::SolutionScreen(std::string_view name, std::string_view caption, 
                                std::span<const ui::Row> layout, std::string_view panelDenominatorReset)
     : Form(name, caption, 11880, 8490, back) {
     build(layout);
-    fitCaptions(*this);
+    ui::fitCaptions(*this);
     onClick("Label1", [this](int index) { showExplanationOf(index); });
     onFormClick = [this] { backgroundClicked(); };
     bindMixedPanel(*this, panelDenominatorReset);
@@ -40,7 +40,7 @@ SolutionScreen::SolutionScreen(std::string_view name, std::string_view caption, 
 
 void SolutionScreen::explain(std::string_view text) {
     label("Label7").setCaption(text);
-    fitCaption(label("Label7"));
+    ui::fitCaption(label("Label7"));
 }
 
 void SolutionScreen::showExplanationOf(int box) { explain(ui::utf8(label("Label1", box).toolTip())); }

@@ -1,7 +1,7 @@
 #include "screens/solve/step_boxes.h"
 
 #include "fraction/fraction.h"
-#include "screens/solve/caption_fit.h"
+#include "ui/caption_fit.h"
 
 namespace screens {
 
@@ -29,7 +29,7 @@ bool changedNothing(const ui::Form& form, const ResultBoxes& boxes) {
 
 void setCaption(ui::Form& form, int index, std::string_view caption) {
     box(form, index).setCaption(caption);
-    fitCaption(box(form, index));
+    ui::fitCaption(box(form, index));
 }
 
 std::string captionOf(const ui::Form& form, int index) { return box(form, index).caption(); }

@@ -1,11 +1,14 @@
 #include "screens/test/test_screen.h"
 
+#include <QPushButton>
+
 #include <cmath>
 #include <numbers>
 
 #include "assets/pictures.h"
 #include "fraction/fraction.h"
 #include "screens/common/input.h"
+#include "ui/caption_fit.h"
 
 namespace screens {
 
@@ -72,6 +75,9 @@ using namespace test;
 TestScreen::TestScreen(const TestSettings& settings)
     : Form(settings.name, settings.caption, 11880, 8490, settings.background), settings_(settings) {
     build(withStars(settings));
+    // "التقويم" in the face standing in for Arial is wider than its button.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        ui::fitCaption(*button);
     bindEvents();
 }
 

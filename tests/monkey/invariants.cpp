@@ -28,7 +28,21 @@ constexpr Counter kWorksheetCounters[] = {
     {"Label2", 1048}, {"Label3", 900}, {"Label4", 864}, {"Label5", 1536}};
 constexpr std::string_view kWorksheetButtons[] = {"Command7", "Command8", "Command9", "Command10", "Frame1"};
 
+// A worked solution shows a step box only with something in it.
+constexpr std::string_view kSumSteps[] = {
+    "Label1(0)",  "Label1(1)",  "Label1(2)",  "Label1(3)",  "Label1(4)",  "Label1(5)",  "Label1(6)",
+    "Label1(7)",  "Label1(8)",  "Label1(9)",  "Label1(10)", "Label1(11)", "Label1(12)", "Label1(13)",
+    "Label1(14)", "Label1(15)", "Label1(16)", "Label1(17)", "Label1(18)", "Label1(19)"};
+constexpr std::string_view kProductSteps[] = {
+    "Label1(0)",  "Label1(1)",  "Label1(2)",  "Label1(3)",  "Label1(4)",  "Label1(5)",
+    "Label1(6)",  "Label1(7)",  "Label1(8)",  "Label1(9)",  "Label1(10)", "Label1(11)",
+    "Label1(12)", "Label1(13)", "Label1(14)", "Label1(15)", "Label1(16)", "Label1(17)",
+    "Label1(18)", "Label1(19)", "Label1(20)", "Label1(21)"};
+
 constexpr ScreenRules kRules[] = {
+    {"frmqaa", {}, {}, {}, {}, kSumSteps, {}, 0},
+    {"frmqam", {}, {}, {}, {}, kSumSteps, {}, 0},
+    {"frmqad", {}, {}, {}, {}, kProductSteps, {}, 0},
     {"frmaddq", kTestCounters, kTestScore, "Command4", kTestMarkings, kTestSolutionRows, {}, 50},
     {"frmqm", kTestCounters, kTestScore, "Command4", kTestMarkings, kTestSolutionRows, {}, 50},
     {"frmqd", kProductCounters, kTestScore, "Command4", kTestMarkings, kProductSolutionRows, {}, 50},

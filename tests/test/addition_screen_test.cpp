@@ -14,10 +14,9 @@ struct Moment {
     bool operator==(const Moment&) const = default;
 };
 
-std::vector<Moment> recordMarking(ui::Form& form) {
-    std::vector<Moment> moments;
+// Records the score and the lit stars each time the attempt count changes.
+void recordMarking(ui::Form& form, std::vector<Moment>& moments) {
     form.onChange("Label4", [&form, &moments](int) { moments.push_back({score(form), litStars(form)}); });
-    return moments;
 }
 
 TEST(AdditionTest, OpensOnItsStartProblemsAtLevelOne) {
@@ -78,7 +77,8 @@ TEST(AdditionTest, AFullyRightFirstProblemLightsAStarAtItsSecondStep) {
     press(form, "Command5"); // 1/2 + 1/2 asks for the whole number
     ASSERT_TRUE(box(form, 5).isVisible());
     ASSERT_FALSE(box(form, 7).isVisible());
-    const std::vector<Moment>& moments = recordMarking(form);
+    std::vector<Moment> moments;
+    recordMarking(form, moments);
     answer(form, {{9, "2"}, {8, "2"}, {5, "1"}});
     press(form, "Command7");
     EXPECT_EQ(moments, (std::vector<Moment>{{"1/1", {}}, {"1.5/1.5", {0}}}));

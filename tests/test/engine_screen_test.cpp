@@ -1,6 +1,9 @@
 // What every test screen does alike, driven through the addition and the subtraction test: the answer
 // boxes, the levels, new problems, evaluating empty boxes, clear, the tick counters and the stars.
 #include <QApplication>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <gtest/gtest.h>
 
@@ -178,5 +181,22 @@ TEST_P(EveryTestScreen, TheChainOfStarsStaysInItsRegionAtItsSizes) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, EveryTestScreen, testing::ValuesIn(kScreens),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The faces standing in for the design's set Arabic wider; no button caption may be cut off.
+class AllFourTestScreens : public testing::TestWithParam<const char*> {};
+
+TEST_P(AllFourTestScreens, EveryButtonCaptionFitsWithinItsButton) {
+    ui::Form& form = openStill(GetParam());
+    for (const QPushButton* button : form.findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), room.width())
+            << button->objectName().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, AllFourTestScreens, testing::Values("frmaddq", "frmqm", "frmqd", "frmqdv"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace

@@ -1,11 +1,11 @@
-#include "screens/solve/caption_fit.h"
+#include "ui/caption_fit.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
-namespace screens {
+namespace ui {
 
 namespace {
 
@@ -54,4 +54,4 @@ void fitCaptions(QWidget& screen) {
         fitCaption(*button);
 }
 
-} // namespace screens
+} // namespace ui

@@ -7,11 +7,11 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-namespace screens {
+namespace ui {
 
 void fitCaption(QLabel& label);
 void fitCaption(QPushButton& button);
 // Every label and button of a screen, as built.
 void fitCaptions(QWidget& screen);
 
-} // namespace screens
+} // namespace ui
