@@ -72,172 +72,49 @@ struct Row {
     PictureFn picture = nullptr;
     CursorFn pointer = nullptr;
 
-    constexpr Row called(std::string_view n, int i = -1) const {
-        auto s = *this;
-        s.name = n;
-        s.index = i;
-        return s;
+    // A copy of this row with one property set; the builders below read as the table's columns.
+    template <class T, class V> constexpr Row with(T Row::*property, V value) const {
+        Row copy = *this;
+        copy.*property = value;
+        return copy;
     }
-    constexpr Row idx(int i) const {
-        auto s = *this;
-        s.index = i;
-        return s;
-    }
-    constexpr Row at(int l, int t, int w, int h) const {
-        auto s = *this;
-        s.left = l;
-        s.top = t;
-        s.width = w;
-        s.height = h;
-        return s;
-    }
-    constexpr Row size(int w, int h) const {
-        auto s = *this;
-        s.width = w;
-        s.height = h;
-        return s;
-    }
-    constexpr Row pos(int l, int t) const {
-        auto s = *this;
-        s.left = l;
-        s.top = t;
-        return s;
-    }
-    constexpr Row text(std::string_view c) const {
-        auto s = *this;
-        s.caption = c;
-        return s;
-    }
-    constexpr Row tip(std::string_view t) const {
-        auto s = *this;
-        s.tooltip = t;
-        return s;
-    }
-    constexpr Row colors(Color f, Color b) const {
-        auto s = *this;
-        s.fore = f;
-        s.back = b;
-        return s;
-    }
-    constexpr Row foreColor(Color f) const {
-        auto s = *this;
-        s.fore = f;
-        return s;
-    }
-    constexpr Row backColor(Color b) const {
-        auto s = *this;
-        s.back = b;
-        return s;
-    }
-    constexpr Row transparent() const {
-        auto s = *this;
-        s.back = {};
-        return s;
-    }
-    constexpr Row withFont(Font f) const {
-        auto s = *this;
-        s.font = f;
-        return s;
-    }
-    constexpr Row center() const {
-        auto s = *this;
-        s.align = Align::Center;
-        return s;
-    }
-    constexpr Row right() const {
-        auto s = *this;
-        s.align = Align::Right;
-        return s;
-    }
-    constexpr Row rtl() const {
-        auto s = *this;
-        s.rightToLeft = true;
-        return s;
-    }
-    constexpr Row bordered(bool b = true) const {
-        auto s = *this;
-        s.border = b;
-        return s;
-    }
-    constexpr Row hidden(bool h = true) const {
-        auto s = *this;
-        s.visible = !h;
-        return s;
-    }
-    constexpr Row disabled() const {
-        auto s = *this;
-        s.enabled = false;
-        return s;
-    }
-    constexpr Row asGraphical() const {
-        auto s = *this;
-        s.graphical = true;
-        return s;
-    }
-    constexpr Row selected() const {
-        auto s = *this;
-        s.checked = true;
-        return s;
-    }
-    constexpr Row asBackdrop() const {
-        auto s = *this;
-        s.backdrop = true;
-        return s;
-    }
-    constexpr Row roundedCorners() const {
-        auto s = *this;
-        s.rounded = true;
-        return s;
-    }
-    constexpr Row maxLen(int n) const {
-        auto s = *this;
-        s.maxLength = n;
-        return s;
-    }
-    constexpr Row tabAt(int t) const {
-        auto s = *this;
-        s.tab = t;
-        return s;
-    }
-    constexpr Row every(int ms) const {
-        auto s = *this;
-        s.interval = ms;
-        return s;
-    }
+
+    constexpr Row called(std::string_view n, int i = -1) const { return with(&Row::name, n).idx(i); }
+    constexpr Row idx(int i) const { return with(&Row::index, i); }
+    constexpr Row at(int l, int t, int w, int h) const { return pos(l, t).size(w, h); }
+    constexpr Row size(int w, int h) const { return with(&Row::width, w).with(&Row::height, h); }
+    constexpr Row pos(int l, int t) const { return with(&Row::left, l).with(&Row::top, t); }
+    constexpr Row text(std::string_view c) const { return with(&Row::caption, c); }
+    constexpr Row tip(std::string_view t) const { return with(&Row::tooltip, t); }
+    constexpr Row colors(Color f, Color b) const { return foreColor(f).backColor(b); }
+    constexpr Row foreColor(Color f) const { return with(&Row::fore, f); }
+    constexpr Row backColor(Color b) const { return with(&Row::back, b); }
+    constexpr Row transparent() const { return with(&Row::back, Color{}); }
+    constexpr Row withFont(Font f) const { return with(&Row::font, f); }
+    constexpr Row center() const { return with(&Row::align, Align::Center); }
+    constexpr Row right() const { return with(&Row::align, Align::Right); }
+    constexpr Row rtl() const { return with(&Row::rightToLeft, true); }
+    constexpr Row bordered(bool b = true) const { return with(&Row::border, b); }
+    constexpr Row hidden(bool h = true) const { return with(&Row::visible, !h); }
+    constexpr Row disabled() const { return with(&Row::enabled, false); }
+    constexpr Row asGraphical() const { return with(&Row::graphical, true); }
+    constexpr Row selected() const { return with(&Row::checked, true); }
+    constexpr Row asBackdrop() const { return with(&Row::backdrop, true); }
+    constexpr Row roundedCorners() const { return with(&Row::rounded, true); }
+    constexpr Row maxLen(int n) const { return with(&Row::maxLength, n); }
+    constexpr Row tabAt(int t) const { return with(&Row::tab, t); }
+    constexpr Row every(int ms) const { return with(&Row::interval, ms); }
     constexpr Row outline(Color c, int width) const {
-        auto s = *this;
-        s.lineColor = c;
-        s.lineWidth = width;
-        return s;
+        return with(&Row::lineColor, c).with(&Row::lineWidth, width);
     }
-    constexpr Row filled(Color c) const {
-        auto s = *this;
-        s.fill = c;
-        return s;
-    }
-    constexpr Row in(std::string_view frame) const {
-        auto s = *this;
-        s.parent = frame;
-        return s;
-    }
-    constexpr Row showing(PictureFn p) const {
-        auto s = *this;
-        s.picture = p;
-        return s;
-    }
-    constexpr Row cursor(CursorFn c) const {
-        auto s = *this;
-        s.pointer = c;
-        return s;
-    }
+    constexpr Row filled(Color c) const { return with(&Row::fill, c); }
+    constexpr Row in(std::string_view frame) const { return with(&Row::parent, frame); }
+    constexpr Row showing(PictureFn p) const { return with(&Row::picture, p); }
+    constexpr Row cursor(CursorFn c) const { return with(&Row::pointer, c); }
 };
 
 constexpr Row make(Kind kind, std::string_view name, int index) {
-    Row s;
-    s.kind = kind;
-    s.name = name;
-    s.index = index;
-    return s;
+    return Row{}.with(&Row::kind, kind).called(name, index);
 }
 constexpr Row label(std::string_view name, int index = -1) { return make(Kind::Label, name, index); }
 constexpr Row textBox(std::string_view name, int index = -1) { return make(Kind::TextBox, name, index); }
