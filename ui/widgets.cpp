@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace ui {
 
@@ -101,6 +104,27 @@ GraphicalOption::GraphicalOption(QWidget* parent) : QPushButton(parent) {
     setCheckable(true);
     setAutoExclusive(true);
     connect(this, &QAbstractButton::clicked, this, [this] { fire(onClick); });
+}
+
+// A selected graphical option is drawn pressed in with its face shaded by a fine pattern of light
+// dots, as such buttons are on Windows: the style's pressed look alone is hard to tell on a dark
+// ground. The caption and the focus frame go over the pattern.
+void GraphicalOption::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    QStyleOptionButton label = option;
+    label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (isChecked())
+        painter.fillRect(label.rect, QBrush(Qt::white, Qt::Dense6Pattern));
+    painter.drawControl(QStyle::CE_PushButtonLabel, label);
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 Frame::Frame(QWidget* parent) : QGroupBox(parent) {}

@@ -79,6 +79,9 @@ class GraphicalOption : public QPushButton {
   public:
     explicit GraphicalOption(QWidget* parent);
     Event onClick;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class Frame : public QGroupBox {

@@ -1,7 +1,11 @@
 // The forms layer's runtime semantics, on a small screen made for the tests.
+#include <QAbstractButton>
+#include <QImage>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "tests/support/driver.h"
 #include "ui/form.h"
@@ -15,6 +19,16 @@ constexpr ui::Row kLayout[] = {
     ui::button("Command1").at(150, 1500, 1500, 450).text("default").tabAt(2),
     ui::button("Command2").at(2000, 1500, 1500, 450).text("cancel").tabAt(3),
     ui::timer("Timer1").every(10),
+    ui::option("Option1", 0)
+        .asGraphical()
+        .colors(ui::kWhite, ui::rgb(0x800000))
+        .at(150, 2250, 1500, 450)
+        .text("x"),
+    ui::option("Option1", 1)
+        .asGraphical()
+        .colors(ui::kWhite, ui::rgb(0x800000))
+        .at(2000, 2250, 1500, 450)
+        .text("x"),
 };
 
 // Records the events it sees, in order, so nesting and ordering can be checked.
@@ -179,6 +193,30 @@ TEST_F(Forms, ClickSelectsNothingByItselfButSelectWholeSurvivesTheClick) {
     box.onGotFocus = [&box] { box.selectWhole(); };
     driver::click(box);
     EXPECT_EQ(box.selectedText(), "2");
+}
+
+// Mean difference of grey level, 0 to 255, between two pictures of the same size.
+double meanGreyDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return sum / (a.width() * a.height());
+}
+
+// On a dark ground the style's own pressed look is hard to see: the selected option must stand out.
+TEST_F(Forms, ASelectedGraphicalOptionStandsOutFromTheOthers) {
+    Probe& probe = open();
+    const std::vector<QWidget*> options = probe.array("Option1");
+    ASSERT_EQ(options.size(), 2u);
+    const QImage unselected = options[1]->grab().toImage();
+    EXPECT_EQ(options[0]->grab().toImage(), unselected);
+    static_cast<QAbstractButton*>(options[0])->setChecked(true);
+    const QImage selected = options[0]->grab().toImage();
+    EXPECT_GT(meanGreyDifference(selected, unselected), 20); // the pressed look alone gives about 12
+    static_cast<QAbstractButton*>(options[1])->setChecked(true);
+    EXPECT_EQ(options[1]->grab().toImage(), selected);
+    EXPECT_EQ(options[0]->grab().toImage(), unselected);
 }
 
 } // namespace
