@@ -2,24 +2,28 @@
 #   make run    installs what is missing, builds in Release and starts the program
 #   make test   installs what is missing, builds and runs every test, then builds everything again
 #               with AddressSanitizer, LeakSanitizer and UBSan and runs every test once more
+# the Debian package:
+#   make package  builds build/package/zemora_<version>_amd64.deb and checks it with lintian
 # and for deeper runs:
 #   make bench  builds in Release and prints the performance table
 #   make fuzz   the number rules under libFuzzer (clang) for FUZZ_SECONDS
 #   make soak   long monkey walks and thousands of screen openings, with and without the sanitizers
-PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev \
-            fonts-hosny-amiri fonts-liberation fonts-dejavu-core fonts-dejavu-extra \
-            xvfb xauth imagemagick poppler-utils
+PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libcups2-dev libgtest-dev libbenchmark-dev \
+            fonts-hosny-amiri fonts-liberation fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n \
+            librsvg2-bin desktop-file-utils appstream xvfb xauth imagemagick poppler-utils
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+PACKAGE_PACKAGES := dpkg-dev file lintian
 FUZZ_SECONDS ?= 300
 SOAK_ACTIONS ?= 200000
 SOAK_ROUNDS ?= 1000
 SOAK_SEED ?= $(shell date +%s)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench deps fuzz-deps screenshots fuzz soak
+.PHONY: run test package bench deps fuzz-deps package-deps screenshots fuzz soak
 
-deps fuzz-deps: PACKAGES += $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES))
-deps fuzz-deps:
+deps fuzz-deps package-deps: PACKAGES += $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES)) \
+                                         $(if $(filter package-deps,$@),$(PACKAGE_PACKAGES))
+deps fuzz-deps package-deps:
 	@missing=$$(for p in $(PACKAGES); do \
 	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
@@ -43,6 +47,16 @@ test: deps
 	cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON -DZEMORA_SANITIZE=ON
 	cmake --build build/asan
 	cd build/asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Release with Debian's hardening flags; CPack computes the library dependencies, lintian must find no error.
+HARDENING := DEB_BUILD_MAINT_OPTIONS=hardening=+all
+package: package-deps
+	cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	    -DCMAKE_CXX_FLAGS="$$($(HARDENING) dpkg-buildflags --get CPPFLAGS) $$($(HARDENING) dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$($(HARDENING) dpkg-buildflags --get LDFLAGS)"
+	cmake --build build/package
+	cd build/package && cpack
+	lintian --fail-on error build/package/zemora_*.deb
 
 # Runs libFuzzer on a copy of the committed corpus; inputs that break a rule land in build/fuzz/findings.
 fuzz: fuzz-deps

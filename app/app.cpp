@@ -1,8 +1,11 @@
 #include "app/app.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/main_menu.h"
+#include "app/version.h"
 #include "assets/pictures.h"
 #include "screens/mixed/mixed_exercises.h"
 #include "screens/solve/addition_solution.h"
@@ -35,9 +38,30 @@ void defineScreens() {
     define<screens::SubtractionSolution>("frmqam");
 }
 
+// The whole program is Arabic, so Qt's own texts (the buttons of a message box, the print dialog) are
+// too, whatever the language the machine is set to.
+void translateQtTexts() {
+    static QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ar"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
+    else
+        qWarning("Qt's Arabic texts (qt6-translations-l10n) are missing: dialogs will speak English");
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+}
+
 } // namespace
 
+// The display name "زيمورا" is left to the desktop entry (Name[ar]): set here, Qt would add it to the
+// title of every screen.
+void identify() {
+    QCoreApplication::setApplicationName(QStringLiteral("zemora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZEMORA_VERSION));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("zemora.org"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zemora.Zemora"));
+}
+
 void prepare() {
+    translateQtTexts();
     ui::installStyle();
     ui::installFontSubstitutes();
     QApplication::setWindowIcon(assets::windowIcon());

@@ -4,10 +4,15 @@
 
 namespace app {
 
+// Who the program is to the desktop: its name, version and organisation, and its desktop entry, which
+// ties its windows to the entry's name and icon on X11 and Wayland. Needs no QApplication yet.
+void identify();
+
 void start();
 
-// Everything start() does but showing the menu: the look, the fonts, the window icon, and every
-// screen made known to the forms layer by name. Tests that open a screen directly call it.
+// Everything start() does but showing the menu: the look, the fonts, the window icon, Qt's own dialogs
+// in Arabic, and every screen made known to the forms layer by name. Tests that open a screen directly
+// call it.
 void prepare();
 
 } // namespace app

@@ -1,9 +1,13 @@
 #include <QApplication>
 
 #include "app/app.h"
+#include "app/command_line.h"
 
 int main(int argc, char* argv[]) {
+    app::identify();
+    app::answerHelpAndVersion(argc, argv);
     QApplication application(argc, argv);
+    app::refuseUnknownOptions(application);
     app::start();
     return QApplication::exec();
 }

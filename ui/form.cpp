@@ -313,6 +313,8 @@ void end() {
 
 void messageBox(QWidget* parent, std::string_view text, std::string_view title, bool alignRight) {
     QMessageBox box(QMessageBox::Information, qstr(title), qstr(text), QMessageBox::Ok, parent);
+    // Right to left like Qt's other dialogs here, rather than in the left-to-right layout of its screen.
+    box.setLayoutDirection(Qt::RightToLeft);
     if (alignRight)
         if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);

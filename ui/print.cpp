@@ -1,10 +1,12 @@
 #include "ui/print.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <cups/cups.h>
 
 #include "ui/widgets.h"
 
@@ -12,19 +14,26 @@ namespace ui {
 
 namespace {
 
-// Without a printer the page would be lost without a word; a PDF file keeps it.
+QPageLayout::Orientation orientationFor(const QWidget& screen) {
+    return screen.width() > screen.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// The print dialog lets the person choose the printer, the copies and the paper. Without a printer
+// the page would be lost without a word; the dialog's print-to-file then proposes a PDF file instead.
 std::unique_ptr<QPrinter> systemPrinter(QWidget& screen, std::string_view documentName) {
-    const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
-    if (!installed.isNull())
-        return std::make_unique<QPrinter>(installed, QPrinter::HighResolution);
-    QFileDialog dialog(&screen, qstr("حفظ الصفحة في ملف PDF"),
-                       QDir::home().filePath(qstr(documentName) + QStringLiteral(".pdf")),
-                       QStringLiteral("PDF (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(qstr(documentName));
+    printer->setPageOrientation(orientationFor(screen));
+    if (QPrinterInfo::defaultPrinter().isNull())
+        printer->setOutputFileName(QDir::home().filePath(qstr(documentName) + QStringLiteral(".pdf")));
+    QPrintDialog dialog(printer.get(), &screen);
+    // A screen keeps a left-to-right layout, which a dialog over it would take from it.
+    dialog.setLayoutDirection(Qt::RightToLeft);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    if (dialog.exec() != QDialog::Accepted)
         return nullptr;
-    return pdfPrinter(dialog.selectedFiles().constFirst());
+    return printer;
 }
 
 // Qt draws a widget for a printer through one bitmap at the printer's full resolution, megabytes for
@@ -39,6 +48,13 @@ QImage screenImage(QWidget& widget) {
     return image;
 }
 
+// Qt hands a page for a printer to CUPS when the painter ends, and does not look at CUPS's answer; a
+// printer that refuses jobs leaves its reason as CUPS's last error.
+bool refusedByCups(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::NativeFormat &&
+           cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
+}
+
 PrinterProvider& provider() {
     static PrinterProvider current = systemPrinter;
     return current;
@@ -46,10 +62,11 @@ PrinterProvider& provider() {
 
 } // namespace
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString& file) {
+std::unique_ptr<QPrinter> pdfPrinter(const QString& file, const QWidget& screen) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(file);
+    printer->setPageOrientation(orientationFor(screen));
     return printer;
 }
 
@@ -58,8 +75,6 @@ void setPrinterProvider(PrinterProvider replacement) {
 }
 
 bool print(QWidget& widget, QPrinter& printer) {
-    printer.setPageOrientation(widget.width() > widget.height() ? QPageLayout::Landscape
-                                                                : QPageLayout::Portrait);
     if (QWidget* focused = widget.focusWidget())
         focused->clearFocus();
     QPainter painter;
@@ -69,12 +84,14 @@ bool print(QWidget& widget, QPrinter& printer) {
     const QRectF area = painter.viewport();
     const QSizeF fitted = QSizeF(widget.size()).scaled(area.size(), Qt::KeepAspectRatio);
     painter.drawImage(QRectF(area.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted), page);
-    return painter.end();
+    return painter.end() && !refusedByCups(printer);
 }
 
-bool printScreen(QWidget& screen, std::string_view documentName) {
+PrintOutcome printScreen(QWidget& screen, std::string_view documentName) {
     const std::unique_ptr<QPrinter> printer = provider()(screen, documentName);
-    return printer && print(screen, *printer);
+    if (!printer)
+        return PrintOutcome::Cancelled;
+    return print(screen, *printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 } // namespace ui

@@ -17,19 +17,21 @@ using PrinterProvider =
     std::function<std::unique_ptr<QPrinter>(QWidget& screen, std::string_view documentName)>;
 
 // Replaces where pages go (tests point them at a PDF file); an empty provider restores the default:
-// the system's default printer or, on a machine without one, a PDF file chosen in a save dialog that
-// proposes "<documentName>.pdf" in the home folder.
+// the print dialog, with the system's default printer chosen and the page turned to suit the screen.
+// On a machine without a printer the dialog offers a PDF file, "<documentName>.pdf" in the home folder.
 void setPrinterProvider(PrinterProvider provider);
 
-// A printer that writes its pages into a PDF file.
-std::unique_ptr<QPrinter> pdfPrinter(const QString& file);
+// A printer that writes its pages into a PDF file, the page turned to suit the screen.
+std::unique_ptr<QPrinter> pdfPrinter(const QString& file, const QWidget& screen);
 
 // Draws the widget's client area on the printer as one page, without the caret, selection or focus
 // frame of the focused widget. False when the printer could not take the page.
 bool print(QWidget& widget, QPrinter& printer);
 
-// Prints a screen's image: asks the provider for a printer, then prints the page on it. False when
-// nothing was printed (the save dialog was cancelled, or the printer failed).
-bool printScreen(QWidget& screen, std::string_view documentName);
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// Prints a screen's image: asks the provider for a printer, then prints the page on it. Cancelled when
+// the person chose not to print, Failed when the printer or the file did not take the page.
+PrintOutcome printScreen(QWidget& screen, std::string_view documentName);
 
 } // namespace ui

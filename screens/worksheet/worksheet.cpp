@@ -180,14 +180,17 @@ void Worksheet::cycleOperator(int index) {
     op.setText(ui::qstr(worksheet::nextOperator(ui::utf8(op.text()))));
 }
 
+constexpr std::string_view kPrintFailed =
+    "لم تطبع الصفحة: تأكد من الطابعة أو من مكان حفظ الملف ثم أعد المحاولة";
+
+// The screen gets back what it hid whether the page was printed, cancelled or failed; a page that did
+// not reach the printer or its file is told, never lost without a word.
 void Worksheet::printPage() {
     hideForPrint();
-    // A failed or cancelled print changes nothing more: the screen gets back what it hid in any case.
-    try {
-        ui::printScreen(*this, kPageName);
-    } catch (...) {
-    }
+    const ui::PrintOutcome outcome = ui::printScreen(*this, kPageName);
     restoreAfterPrint();
+    if (outcome == ui::PrintOutcome::Failed)
+        ui::messageBox(this, kPrintFailed, "تنبيه", true);
 }
 
 bool Worksheet::isEmpty(int box) const { return textBox("Text1", box).value().empty(); }

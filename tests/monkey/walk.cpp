@@ -55,14 +55,14 @@ template <class Kind> std::vector<Kind*> reachable(ui::Form& screen) {
 // Where pages go while the monkey walks: a PDF file, no printer at all, or a file that cannot be
 // written; each must leave the worksheet as it was.
 ui::PrinterProvider faultyPrinters(std::mt19937_64& random, const QString& folder) {
-    return [&random, folder](QWidget&, std::string_view) -> std::unique_ptr<QPrinter> {
+    return [&random, folder](QWidget& screen, std::string_view) -> std::unique_ptr<QPrinter> {
         switch (random() % 3) {
         case 0:
-            return ui::pdfPrinter(folder + QStringLiteral("/page.pdf"));
+            return ui::pdfPrinter(folder + QStringLiteral("/page.pdf"), screen);
         case 1:
             return nullptr;
         default:
-            return ui::pdfPrinter(folder + QStringLiteral("/missing/folder/page.pdf"));
+            return ui::pdfPrinter(folder + QStringLiteral("/missing/folder/page.pdf"), screen);
         }
     };
 }

@@ -70,8 +70,10 @@ MessageBoxes::MessageBoxes() : timer_(new QTimer) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        seen_.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
-        box->button(QMessageBox::Ok)->click();
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        seen_.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
+                         ok->text().toStdString(), box->layoutDirection() == Qt::RightToLeft});
+        ok->click();
     });
     timer_->start();
 }

@@ -45,6 +45,8 @@ class MessageBoxes {
   public:
     struct Seen {
         std::string title, text;
+        std::string okCaption;
+        bool rightToLeft;
     };
     MessageBoxes();
     ~MessageBoxes();

@@ -171,13 +171,16 @@ TEST_F(Forms, TimersRunWhileTheScreenIsLoaded) {
     EXPECT_TRUE(timer.isNull());
 }
 
-TEST_F(Forms, MessageBoxesAreModalWithTheirTitleAndText) {
+// Over a left-to-right screen, the box reads right to left and its button speaks Arabic.
+TEST_F(Forms, MessageBoxesAreModalWithTheirTitleAndTextInArabicRightToLeft) {
     Probe& probe = open();
     driver::MessageBoxes boxes;
     ui::messageBox(&probe, "المقام لا يساوي صفر", "تنبيه ", true);
     ASSERT_EQ(boxes.seen().size(), 1U);
     EXPECT_EQ(boxes.seen()[0].title, "تنبيه ");
     EXPECT_EQ(boxes.seen()[0].text, "المقام لا يساوي صفر");
+    EXPECT_EQ(boxes.seen()[0].okCaption, "حسنًا"); // Qt's own Arabic for OK
+    EXPECT_TRUE(boxes.seen()[0].rightToLeft);
 }
 
 TEST_F(Forms, GeometryIsTwipsOverFifteen) {

@@ -1,9 +1,9 @@
 // Printing the worksheet into PDF files: one page, what the page leaves off, the screen restored
-// exactly afterwards, and the save dialog offered where the machine has no printer.
+// exactly afterwards, a failure told, and the print dialog where the machine has no printer.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
+#include <QPrintDialog>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -61,7 +61,7 @@ class Printing : public testing::Test {
     void printInto(const QString& file) {
         ui::setPrinterProvider([this, file](QWidget& screen, std::string_view) {
             duringPrint = lookOf(screen);
-            return file.isEmpty() ? nullptr : ui::pdfPrinter(file);
+            return file.isEmpty() ? nullptr : ui::pdfPrinter(file, screen);
         });
     }
     QString pdf() const { return folder.filePath(QStringLiteral("page.pdf")); }
@@ -146,46 +146,55 @@ TEST_P(PageLeavesOff, ButtonsFrameBordersEmptyBarsAndEmptyWholeNumbers) {
 INSTANTIATE_TEST_SUITE_P(Worksheet, PageLeavesOff, testing::ValuesIn(kLeftOff),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Printing, NoPrinterChosenWritesNothingAndRestores) {
+TEST_F(Printing, NoPrinterChosenWritesNothingSaysNothingAndRestores) {
     printInto(QString());
     ui::Form& sheet = filledSheet();
     const Look before = lookOf(sheet);
+    const driver::MessageBoxes boxes;
     print(sheet);
     EXPECT_TRUE(hiddenIn(duringPrint, "Frame1"));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_TRUE(boxes.seen().empty());
     EXPECT_EQ(lookOf(sheet), before);
 }
 
-TEST_F(Printing, AFailingPrinterIsIgnoredAndTheScreenRestored) {
+TEST_F(Printing, AFailingPrinterIsToldAndTheScreenRestored) {
     printInto(folder.filePath(QStringLiteral("missing/folder/page.pdf")));
     ui::Form& sheet = filledSheet();
     const Look before = lookOf(sheet);
+    const driver::MessageBoxes boxes;
     print(sheet);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    ASSERT_EQ(boxes.seen().size(), 1U);
+    EXPECT_EQ(boxes.seen()[0].title, "تنبيه");
+    EXPECT_EQ(boxes.seen()[0].text, "لم تطبع الصفحة: تأكد من الطابعة أو من مكان حفظ الملف ثم أعد المحاولة");
     EXPECT_EQ(lookOf(sheet), before);
 }
 
-// Answers the save dialog as soon as it opens: accepts the proposed file, or cancels.
-class SaveDialogAnswer {
+// Answers the print dialog as soon as it opens, printing or cancelling, and notes what it proposed.
+class PrintDialogAnswer {
   public:
-    explicit SaveDialogAnswer(bool accept) {
+    explicit PrintDialogAnswer(bool accept) {
         timer_.setInterval(0);
         QObject::connect(&timer_, &QTimer::timeout, [this, accept] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isVisible())
                 return;
-            proposed = dialog->selectedFiles().value(0);
+            proposed = dialog->printer()->outputFileName();
+            landscape = dialog->printer()->pageLayout().orientation() == QPageLayout::Landscape;
+            rightToLeft = dialog->layoutDirection() == Qt::RightToLeft;
             QMetaObject::invokeMethod(dialog, accept ? "accept" : "reject");
         });
         timer_.start();
     }
     QString proposed;
+    bool landscape = false, rightToLeft = false;
 
   private:
     QTimer timer_;
 };
 
-// Without a printer the page is offered as a PDF file; the home folder is a fresh folder here.
+// Without a printer the print dialog offers a PDF file; the home folder is a fresh folder here.
 class NoPrinter : public testing::Test {
   protected:
     NoPrinter() : home_(qgetenv("HOME")) { qputenv("HOME", home.path().toLocal8Bit()); }
@@ -195,12 +204,15 @@ class NoPrinter : public testing::Test {
             GTEST_SKIP() << "this machine has a printer";
     }
     QString proposedFile() const { return QDir(home.path()).filePath(QStringLiteral("ورقة العمل.pdf")); }
-    // Prints, answers the save dialog, checks the screen came back as it was; the proposed file.
-    QString printThroughTheSaveDialog(bool accept) {
+    // Prints, answers the dialog, checks that it was right to left and proposed a landscape page, and
+    // that the screen came back as it was; the proposed file.
+    QString printThroughTheDialog(bool accept) {
         ui::Form& sheet = driver::open("frmpq");
         const Look before = lookOf(sheet);
-        SaveDialogAnswer answer(accept);
+        PrintDialogAnswer answer(accept);
         driver::click(driver::find(sheet, "Command7"));
+        EXPECT_TRUE(answer.landscape);
+        EXPECT_TRUE(answer.rightToLeft);
         EXPECT_EQ(lookOf(sheet), before);
         return answer.proposed;
     }
@@ -211,13 +223,13 @@ class NoPrinter : public testing::Test {
     QByteArray home_;
 };
 
-TEST_F(NoPrinter, TheSaveDialogProposesAFileInTheHomeFolderAndWritesThePage) {
-    EXPECT_EQ(printThroughTheSaveDialog(true), proposedFile());
+TEST_F(NoPrinter, TheDialogProposesAFileInTheHomeFolderAndWritesThePage) {
+    EXPECT_EQ(printThroughTheDialog(true), proposedFile());
     EXPECT_EQ(pageCount(proposedFile()), 1);
 }
 
-TEST_F(NoPrinter, CancellingTheSaveDialogWritesNothing) {
-    EXPECT_EQ(printThroughTheSaveDialog(false), proposedFile());
+TEST_F(NoPrinter, CancellingTheDialogWritesNothing) {
+    EXPECT_EQ(printThroughTheDialog(false), proposedFile());
     EXPECT_TRUE(QDir(home.path()).isEmpty());
 }
 

@@ -19,7 +19,8 @@ void setCounters(ui::Form& sheet) {
 
 // The printed page goes into a PDF file beside the pictures; the Makefile turns it into a PNG.
 void printToPdf(ui::Form& sheet, const QString& file) {
-    ui::setPrinterProvider([file](QWidget&, std::string_view) { return ui::pdfPrinter(file); });
+    ui::setPrinterProvider(
+        [file](QWidget& screen, std::string_view) { return ui::pdfPrinter(file, screen); });
     sheet.button("Command7").press();
     ui::setPrinterProvider({});
 }
