@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
+#include <QStyleOptionGroupBox>
 #include <QStylePainter>
 
 namespace ui {
@@ -128,6 +129,16 @@ void GraphicalOption::paintEvent(QPaintEvent*) {
 }
 
 Frame::Frame(QWidget* parent) : QGroupBox(parent) {}
+
+// Qt places the title's text by the painter's direction, which follows the application's (right to
+// left, for Qt's dialogs) rather than the frame's; a fixed one keeps the title where the screen has it.
+void Frame::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setLayoutDirection(Qt::LeftToRight);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+}
 
 Shape::Shape(QWidget* parent, const Row& item)
     : QWidget(parent), border_(color(item.lineColor)), fill_(color(item.fill)), hasFill_(item.fill.set),

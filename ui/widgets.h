@@ -87,6 +87,9 @@ class GraphicalOption : public QPushButton {
 class Frame : public QGroupBox {
   public:
     explicit Frame(QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // Shapes, lines and pictures are drawn on the screen and let clicks through to it.
