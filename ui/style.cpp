@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QPixmapCache>
+#include <QProxyStyle>
 #include <QStyleFactory>
 
 #include "ui/widgets.h"
@@ -68,10 +69,23 @@ void applyButtonColors(QWidget& widget, const Row& item) {
     }
 }
 
+// Fusion, whose dialog buttons go without icons: Qt's dialogs read right to left here, and Qt draws the
+// text of a right-to-left button that has an icon against the button's far edge, half cut off.
+class Look : public QProxyStyle {
+  public:
+    Look() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
+
 } // namespace
 
 void installStyle() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new Look);
     // The style caches its drawn buttons in Qt's pixmap cache, under names that hold each widget's
     // palette, and every screen opened brings new palettes. Qt keeps a name after its picture is
     // dropped, and clearing the cache keeps the names too, so a day of opening screens piles up
