@@ -85,6 +85,7 @@ class Look : public QProxyStyle {
 } // namespace
 
 void installStyle() {
+    // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks): QApplication takes the style
     QApplication::setStyle(new Look);
     // The style caches its drawn buttons in Qt's pixmap cache, under names that hold each widget's
     // palette, and every screen opened brings new palettes. Qt keeps a name after its picture is
@@ -92,6 +93,7 @@ void installStyle() {
     // names that never match again. Without the cache nothing is kept; a button is drawn afresh,
     // which costs microseconds.
     QPixmapCache::setCacheLimit(0);
+    // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 }
 
 void installFontSubstitutes() {
