@@ -5,7 +5,7 @@
 #include <QTranslator>
 
 #include "app/main_menu.h"
-#include "app/version.h"
+#include "app/identity.h"
 #include "assets/pictures.h"
 #include "screens/mixed/mixed_exercises.h"
 #include "screens/solve/addition_solution.h"
@@ -57,7 +57,7 @@ void identify() {
     QCoreApplication::setApplicationName(QStringLiteral("zemora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZEMORA_VERSION));
     QCoreApplication::setOrganizationDomain(QStringLiteral("zemora.org"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zemora.Zemora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZEMORA_ID));
 }
 
 void prepare() {
