@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 #include <QThread>
 
 #include <algorithm>
@@ -49,6 +50,9 @@ bool pressable(const QAbstractButton* button) { return button && shown(*button) 
 
 Form::Form(std::string_view name, std::string_view caption, int widthTwips, int heightTwips, Color back) {
     setObjectName(qstr(name));
+    // A screen has a fixed size: it can be minimized and closed, never maximized.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(qstr(caption));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(pixels(widthTwips), pixels(heightTwips));
@@ -214,6 +218,11 @@ void Form::bindExit(std::string_view name) {
     };
 }
 
+void Form::setDefaultButton(std::string_view name, std::function<bool()> enterMayPress) {
+    defaultButton_ = &button(name);
+    enterMayPress_ = std::move(enterMayPress);
+}
+
 void Form::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape && pressable(cancelButton_)) {
@@ -222,7 +231,7 @@ void Form::keyPressEvent(QKeyEvent* event) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
         if (focused && !focused->isCheckable())
             focused->click();
-        else if (pressable(defaultButton_))
+        else if (pressable(defaultButton_) && (!enterMayPress_ || enterMayPress_()))
             defaultButton_->press();
     } else {
         QWidget::keyPressEvent(event);
@@ -270,6 +279,30 @@ std::map<std::string, Factory, std::less<>>& factories() {
     static std::map<std::string, Factory, std::less<>> table;
     return table;
 }
+
+QMargins frameMargins(const QWidget& window) {
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// A new screen appears centred over the first loaded screen (the menu, which stays loaded), the
+// first one centred on the desktop, each kept inside the screen's available area. The new window's
+// frame is taken to be as thick as the one it is centred over, which is true of every screen here.
+void placeOnFirstShow(Form& form) {
+    const Form* under = loadedForms().front() != &form ? loadedForms().front() : nullptr;
+    const QScreen* screen = under ? under->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = under ? frameMargins(*under) : QMargins();
+    QRect placed(QPoint(), form.size().grownBy(frame));
+    placed.moveCenter(under ? under->frameGeometry().center() : area.center());
+    placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
+    placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
+    form.move(placed.topLeft());
+}
+
 } // namespace
 
 void define(std::string_view name, Factory factory) { factories()[std::string(name)] = std::move(factory); }
@@ -288,7 +321,10 @@ Form& show(std::string_view name) {
         if (factory == factories().end())
             qFatal("no screen named %s", std::string(name).c_str());
         form = factory->second();
+        placeOnFirstShow(*form);
     }
+    // show() alone leaves a minimized window minimized.
+    form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
     form->show();
     // Offscreen (tests, screenshots) has no stacking of windows to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
@@ -312,7 +348,11 @@ void end() {
 } // namespace forms
 
 void messageBox(QWidget* parent, std::string_view text, std::string_view title, bool alignRight) {
-    QMessageBox box(QMessageBox::Information, qstr(title), qstr(text), QMessageBox::Ok, parent);
+    // No minimize or maximize: a minimized modal box would leave every window of the program
+    // blocked with nothing to answer.
+    QMessageBox box(QMessageBox::Information, qstr(title), qstr(text), QMessageBox::Ok, parent,
+                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint);
     if (alignRight)
         if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);

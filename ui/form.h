@@ -48,8 +48,9 @@ class Form : public QWidget {
     Event onFormClick;
 
     // Esc presses the cancel button; Enter presses the default button unless the focus is on a
-    // button, which Enter presses instead. Hidden or disabled buttons are not pressed.
-    void setDefaultButton(std::string_view name) { defaultButton_ = &button(name); }
+    // button, which Enter presses instead. Hidden or disabled buttons are not pressed, nor is the
+    // default button while `enterMayPress` (when given) says that pressing it would lose typed work.
+    void setDefaultButton(std::string_view name, std::function<bool()> enterMayPress = {});
     void setCancelButton(std::string_view name) { cancelButton_ = &button(name); }
 
     // Back: unload this screen. Exit: unload the most recently loaded screen and end the program.
@@ -75,6 +76,7 @@ class Form : public QWidget {
     QHash<QString, QObject*> byName_; // widgets and timers by object name
     std::vector<QWidget*> tabOrder_;
     Button* defaultButton_ = nullptr;
+    std::function<bool()> enterMayPress_;
     Button* cancelButton_ = nullptr;
     bool shownOnce_ = false;
 };
@@ -86,8 +88,9 @@ using Factory = std::function<Form*()>;
 
 // Makes a screen known by its name, so show() can load it.
 void define(std::string_view name, Factory factory);
-// Shows a screen without blocking: loads it at its design-time values when it is not loaded,
-// otherwise brings it to the front unchanged.
+// Shows a screen without blocking: loads it at its first values when it is not loaded, centred over
+// the first loaded screen (the menu), otherwise brings it back unchanged: restored when minimized,
+// in front and active.
 Form& show(std::string_view name);
 // The loaded screens in load order.
 const std::vector<Form*>& loaded();

@@ -63,8 +63,14 @@ void TextBox::selectWhole() {
     end(true);
 }
 
+// A text box selects nothing by itself when the focus arrives, however it arrives: QLineEdit would
+// select the whole text on Tab, which the screens do themselves where they want it.
 void TextBox::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
+    QFocusEvent arrival(event->type(), Qt::OtherFocusReason);
+    const bool tabbedIn = event->reason() == Qt::TabFocusReason ||
+                          event->reason() == Qt::BacktabFocusReason ||
+                          event->reason() == Qt::ShortcutFocusReason;
+    QLineEdit::focusInEvent(tabbedIn ? &arrival : event);
     if (!isNewFocus(event))
         return;
     fire(onGotFocus);

@@ -236,7 +236,9 @@ constexpr Ref kEqualFractionsAnswer[] = {{"Shape5"},     {"Label12", 0}, {"Label
 MixedExercises::MixedExercises() : Form("frmqo", "اسئلة منوعة", 11880, 8490, ui::rgb(0x400040)) {
     build(screenLayout());
     bindHandlers();
-    setDefaultButton("Command2");
+    // Enter changes the first question only while its answer boxes are empty, so it never throws
+    // away an answer the pupil typed.
+    setDefaultButton("Command2", [this] { return typed(kMixedNumberBoxes) == FractionText{}; });
     setCancelButton("Command9");
     bindBack("Command9");
     bindExit("Command10");

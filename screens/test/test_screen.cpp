@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -101,7 +102,8 @@ void TestScreen::bindEvents() {
     if (!settings_.cancelButton.empty())
         setCancelButton(settings_.cancelButton);
     if (!settings_.defaultButton.empty())
-        setDefaultButton(settings_.defaultButton);
+        setDefaultButton(settings_.defaultButton,
+                         [this] { return answersEmpty(panelMadeBy(settings_.defaultButton)); });
 }
 
 void TestScreen::advanceCounter(std::string_view counter, int bound) {
@@ -164,6 +166,19 @@ void TestScreen::evaluate(const PanelSettings& panel) {
         if (runs(step.guard))
             mark(step);
     reveal(panel.widgets);
+}
+
+// The panel whose problems a new button makes.
+const PanelSettings& TestScreen::panelMadeBy(std::string_view newButton) const {
+    return std::ranges::find(settings_.upper.newButtons, newButton) != settings_.upper.newButtons.end()
+               ? settings_.upper
+               : settings_.lower;
+}
+
+// Enter makes a new problem only while this is true, so it never throws away a typed answer.
+bool TestScreen::answersEmpty(const PanelSettings& panel) const {
+    return std::ranges::all_of(panel.widgets.answerBoxes,
+                               [this](int box) { return textBox("Text1", box).value().empty(); });
 }
 
 bool TestScreen::runs(const Guard& guard) const {

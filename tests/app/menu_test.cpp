@@ -67,6 +67,19 @@ TEST(Menu, EnterPressesTheFocusedButtonAndEscEndsTheProgram) {
     EXPECT_TRUE(ui::forms::loaded().empty());
 }
 
+TEST(Menu, AMinimizedScreenComesBackRestoredAndActiveFromItsButton) {
+    ui::Form& menu = driver::open("frmqqq");
+    driver::click(driver::find(menu, "Command10"));
+    driver::settle();
+    ui::Form& worksheet = *ui::forms::find("frmpq");
+    worksheet.showMinimized();
+    driver::settle();
+    driver::click(driver::find(menu, "Command10"));
+    driver::settle();
+    EXPECT_FALSE(worksheet.isMinimized());
+    EXPECT_TRUE(worksheet.isActiveWindow());
+}
+
 struct Navigation {
     const char* screen;
     const char* back;

@@ -1,6 +1,8 @@
 // The mixed-number panel, the same on the three worked-solution screens but for its reset value.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tests/solve/solve_support.h"
 #include "ui/form.h"
 
@@ -97,6 +99,22 @@ TEST_P(Panel, TheFocusedFieldAloneIsFramedAndTheBackgroundTakesTheFramesOff) {
     for (int index : {0, 1, 2})
         EXPECT_FALSE(field(screen, index).hasFrame());
     EXPECT_EQ(text(screen, "Label7"), solve::kBackgroundPrompt);
+}
+
+TEST_P(Panel, TabIntoAFieldFramesItAndSelectsNothing) {
+    ui::Form& screen = open();
+    std::set<int> reached;
+    for (int step = 0; step < 50 && reached.size() < 3; ++step) {
+        driver::key(*QApplication::focusWidget(), Qt::Key_Tab);
+        for (int index : {0, 1, 2}) {
+            if (QApplication::focusWidget() != &field(screen, index))
+                continue;
+            reached.insert(index);
+            EXPECT_TRUE(field(screen, index).hasFrame()) << index;
+            EXPECT_EQ(field(screen, index).selectedText(), "") << index;
+        }
+    }
+    EXPECT_EQ(reached.size(), 3U);
 }
 
 TEST_P(Panel, FieldsAreLimitedAsTheScreenSays) {

@@ -70,7 +70,7 @@ MessageBoxes::MessageBoxes() : timer_(new QTimer) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        seen_.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+        seen_.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->windowFlags()});
         box->button(QMessageBox::Ok)->click();
     });
     timer_->start();

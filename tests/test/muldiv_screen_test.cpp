@@ -236,7 +236,7 @@ TEST(DivisionTest, AFifthCharacterCannotBeTyped) {
     EXPECT_EQ(box(form, 0).text(), "-123");
 }
 
-TEST(DivisionTest, EnterInAnAnswerBoxMakesANewLowerProblemAtLevelTwoOnly) {
+TEST(DivisionTest, EnterMakesANewLowerProblemAtLevelTwoOnlyWhileItsBoxesAreEmpty) {
     ui::Form& form = openStill("frmqdv");
     setCounters(form, 0, 0);
     typeAnswers(form, {{0, "7"}});
@@ -245,13 +245,19 @@ TEST(DivisionTest, EnterInAnAnswerBoxMakesANewLowerProblemAtLevelTwoOnly) {
     EXPECT_EQ(box(form, 0).text(), "7");
 
     press(form, "Option2");
+    const std::string problem = caption(form, "Label1", 0);
     setCounters(form, 0, 16);
     typeAnswers(form, {{0, "7"}});
+    driver::key(box(form, 0), Qt::Key_Return);
+    EXPECT_EQ(caption(form, "Label1", 0), problem); // a typed answer is never thrown away
+    EXPECT_EQ(box(form, 0).text(), "7");
+
+    typeAnswers(form, {{0, ""}});
+    driver::key(box(form, 0), Qt::Key_Backspace);
     driver::key(box(form, 0), Qt::Key_Return);
     EXPECT_EQ(caption(form, "Label1", 0), "10"); // 10/10 ÷ -13/13
     EXPECT_EQ(caption(form, "Label1", 8), "2");
     EXPECT_EQ(caption(form, "Label1", 9), "-2");
-    EXPECT_EQ(box(form, 0).text(), "");
 }
 
 } // namespace

@@ -178,7 +178,37 @@ TEST_F(Forms, MessageBoxesAreModalWithTheirTitleAndText) {
     ASSERT_EQ(boxes.seen().size(), 1U);
     EXPECT_EQ(boxes.seen()[0].title, "تنبيه ");
     EXPECT_EQ(boxes.seen()[0].text, "المقام لا يساوي صفر");
+    // Minimized, it would leave the program blocked with nothing on screen to answer.
+    EXPECT_FALSE(boxes.seen()[0].flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
+
+TEST_F(Forms, ScreensOfAFixedSizeOfferMinimizeButNoMaximize) {
+    const Qt::WindowFlags flags = open().windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+}
+
+// Where a second screen first appears, given where the first one stands (offscreen the desktop is
+// 800 x 800 pixels and windows have a frame 2 pixels wide; positions are the frame's).
+struct Placement {
+    QPoint first, expected;
+};
+
+class Placements : public Forms, public testing::WithParamInterface<Placement> {};
+
+TEST_P(Placements, ANewScreenAppearsCentredOverTheFirstInsideTheDesktop) {
+    ui::forms::define("frmother", [] { return new ui::Form("frmother", "other", 3000, 1500, ui::kBlack); });
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
+    Probe& probe = open(); // 267 x 200
+    // The first screen's frame is not known before it is shown: centred within the frame's width.
+    EXPECT_LE((probe.frameGeometry().center() - QPoint(399, 399)).manhattanLength(), 4);
+    probe.move(GetParam().first);
+    EXPECT_EQ(driver::open("frmother").pos(), GetParam().expected); // 200 x 100
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, Placements,
+                         testing::Values(Placement{{100, 100}, {134, 150}}, Placement{{-50, 20}, {0, 70}},
+                                         Placement{{700, 750}, {596, 696}}));
 
 TEST_F(Forms, GeometryIsTwipsOverFifteen) {
     Probe& probe = open();
