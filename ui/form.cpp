@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -45,6 +46,26 @@ int layerOf(const Row& item) {
 }
 
 bool pressable(const QAbstractButton* button) { return button && shown(*button) && button->isEnabled(); }
+
+// Some window managers (openbox) offer to minimize a modal box whatever it asks for. Minimized, it
+// takes its screen with it and leaves every window of the program blocked with nothing to answer,
+// so it comes straight back.
+class ComesBackWhenMinimized : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::WindowStateChange && box->isMinimized())
+            QTimer::singleShot(0, box, [box] {
+                box->showNormal();
+                box->raise();
+                box->activateWindow();
+            });
+        return false;
+    }
+};
 
 } // namespace
 
@@ -353,6 +374,7 @@ void messageBox(QWidget* parent, std::string_view text, std::string_view title, 
     QMessageBox box(QMessageBox::Information, qstr(title), qstr(text), QMessageBox::Ok, parent,
                     Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                         Qt::WindowCloseButtonHint);
+    box.installEventFilter(new ComesBackWhenMinimized(&box));
     if (alignRight)
         if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
