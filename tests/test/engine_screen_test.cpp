@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "tests/test/screen_driver.h"
 
 namespace {
@@ -193,6 +196,41 @@ TEST_P(AllFourTestScreens, EveryButtonCaptionFitsWithinItsButton) {
         const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), room.width())
             << button->objectName().toStdString();
+    }
+}
+
+double luminance(QColor c) {
+    const auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(QColor a, QColor b) {
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Where to type must be seen: on each side, the edge of an empty answer box stands out from the
+// screen's ground by at least 3 : 1 (in its outer or its inner line).
+TEST_P(AllFourTestScreens, EmptyAnswerBoxesStandOutFromTheGroundOnEachSide) {
+    ui::Form& form = openStill(GetParam());
+    const QColor ground = form.palette().color(QPalette::Window);
+    for (int index : {0, 5}) {
+        QLineEdit& answer = box(form, index);
+        answer.clear();
+        const QImage drawn = answer.grab().toImage();
+        const QRect r = drawn.rect();
+        const QPoint middle = r.center();
+        const QPoint sides[][2] = {{{middle.x(), 0}, {middle.x(), 1}},
+                                   {{0, middle.y()}, {1, middle.y()}},
+                                   {{middle.x(), r.bottom()}, {middle.x(), r.bottom() - 1}},
+                                   {{r.right(), middle.y()}, {r.right() - 1, middle.y()}}};
+        for (const auto& [outer, inner] : sides)
+            EXPECT_GE(std::max(contrast(drawn.pixelColor(outer), ground),
+                               contrast(drawn.pixelColor(inner), ground)),
+                      3)
+                << index << " at " << outer.x() << "," << outer.y();
     }
 }
 
