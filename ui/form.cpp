@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <map>
 
+#include "ui/accessibility.h"
 #include "ui/style.h"
 
 namespace ui {
@@ -79,6 +81,7 @@ Form::Form(std::string_view name, std::string_view caption, int widthTwips, int 
     setFixedSize(pixels(widthTwips), pixels(heightTwips));
     setLayoutDirection(Qt::LeftToRight);
     applyBackground(*this, back);
+    installScreenAccessibility();
     loadedForms().push_back(this);
 }
 
@@ -133,6 +136,10 @@ QObject* Form::create(const Row& item) {
         created->setGeometry(pixels(item.left), pixels(item.top), pixels(item.width), pixels(item.height));
     if (!item.tooltip.empty())
         created->setToolTip(qstr(item.tooltip));
+    if (!item.spoken.empty())
+        created->setAccessibleName(qstr(item.spoken));
+    if (item.unheard)
+        unheard_.insert(created);
     created->setEnabled(item.enabled);
     created->setVisible(item.visible);
     created->raise();
@@ -237,6 +244,17 @@ void Form::bindExit(std::string_view name) {
             forms::loaded().back()->unload();
         forms::end();
     };
+}
+
+void Form::spokenTextsChanged() {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(this);
+    for (int i = screen->childCount() - static_cast<int>(spokenTexts_.size()); i < screen->childCount();
+         ++i) {
+        QAccessibleEvent changed(screen->child(i), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void Form::setDefaultButton(std::string_view name, std::function<bool()> enterMayPress) {

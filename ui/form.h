@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -53,6 +54,16 @@ class Form : public QWidget {
     void setDefaultButton(std::string_view name, std::function<bool()> enterMayPress = {});
     void setCancelButton(std::string_view name) { cancelButton_ = &button(name); }
 
+    // Texts screen readers find on the screen besides its widgets, each made from the widgets when
+    // it is read (a score held by two labels, how many stars shine); see ui/accessibility.h.
+    using SpokenText = std::function<std::string()>;
+    void addSpokenText(SpokenText text) { spokenTexts_.push_back(std::move(text)); }
+    const std::vector<SpokenText>& spokenTexts() const { return spokenTexts_; }
+    // Tells screen readers that the spoken texts may read differently now.
+    void spokenTextsChanged();
+    // False for widgets left out of what screen readers are shown.
+    bool heard(const QWidget& widget) const { return !unheard_.contains(&widget); }
+
     // Back: unload this screen. Exit: unload the most recently loaded screen and end the program.
     void bindBack(std::string_view name);
     void bindExit(std::string_view name);
@@ -74,6 +85,8 @@ class Form : public QWidget {
     template <class T> T& find(std::string_view name, int index) const;
 
     QHash<QString, QObject*> byName_; // widgets and timers by object name
+    QSet<const QWidget*> unheard_;
+    std::vector<SpokenText> spokenTexts_;
     std::vector<QWidget*> tabOrder_;
     Button* defaultButton_ = nullptr;
     std::function<bool()> enterMayPress_;

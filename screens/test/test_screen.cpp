@@ -61,7 +61,8 @@ std::vector<ui::Row> withStars(const TestSettings& settings) {
         layout.push_back(ui::image("Image1", place.index)
                              .at(place.left, place.top, place.width, place.height)
                              .showing(&assets::star)
-                             .hidden());
+                             .hidden()
+                             .silent());
     return layout;
 }
 
@@ -80,6 +81,9 @@ TestScreen::TestScreen(const TestSettings& settings)
     for (QPushButton* button : findChildren<QPushButton*>())
         ui::fitCaption(*button);
     bindEvents();
+    addSpokenText(
+        [this] { return "الدرجة " + label("Label3").caption() + " من " + label("Label4").caption(); });
+    addSpokenText([this] { return "عدد النجوم المضيئة " + text(static_cast<double>(litStars())); });
 }
 
 void TestScreen::bindEvents() {
@@ -216,6 +220,13 @@ void TestScreen::hideRow(const PanelWidgets& widgets) {
 void TestScreen::addToScore(std::string_view count, double weight) {
     ui::Label& score = label(count);
     score.setCaption(text(fraction::value(score.caption()) + weight));
+    spokenTextsChanged();
+}
+
+int TestScreen::litStars() const {
+    const std::vector<QWidget*> stars = array("Image1");
+    return static_cast<int>(
+        std::ranges::count_if(stars, [](const QWidget* star) { return ui::shown(*star); }));
 }
 
 void TestScreen::rewardCheck() {
@@ -241,6 +252,7 @@ void TestScreen::clearScore() {
             star->hide();
     label("Label3").setCaption("0");
     label("Label4").setCaption("0");
+    spokenTextsChanged();
 }
 
 } // namespace screens

@@ -110,6 +110,7 @@ class TestScreen : public ui::Form {
     void hideRow(const test::PanelWidgets& widgets);
     void addToScore(std::string_view count, double weight);
     void rewardCheck();
+    int litStars() const;
     void lightStar();
     void clearScore();
 

@@ -1,4 +1,6 @@
 // The addition and subtraction worked-solution screens, typed and clicked as a pupil would.
+#include <QAccessible>
+
 #include <gtest/gtest.h>
 
 #include "tests/solve/solve_support.h"
@@ -189,6 +191,11 @@ TEST_P(SumScreens, StepBoxesAndTheBackgroundExplainThemselves) {
     press(screen, "Command1");
     driver::click(solve::box(screen, 4));
     EXPECT_EQ(text(screen, "Label7"), std::string(solve::kReducedBy) + "6");
+    // A screen reader hears the same explanation as the box's description.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&solve::box(screen, 4))
+                  ->text(QAccessible::Description)
+                  .toStdString(),
+              std::string(solve::kReducedBy) + "6");
     EXPECT_EQ(solve::tooltip(solve::box(screen, 5)), std::string(solve::kReducedBy) + "6");
     driver::click(solve::box(screen, 1));
     EXPECT_EQ(text(screen, "Label7"), "المقامان متشابهان ولذلك نضع أحدهما مقام مشترك");

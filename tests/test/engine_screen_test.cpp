@@ -1,5 +1,6 @@
 // What every test screen does alike, driven through the addition and the subtraction test: the answer
 // boxes, the levels, new problems, evaluating empty boxes, clear, the tick counters and the stars.
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QStyle>
@@ -117,11 +118,26 @@ TEST_P(EveryTestScreen, NewProblemOpensThePanelAgainAndLeavesTheScoreAlone) {
     }
 }
 
+// The texts a screen reader finds on the screen beside its widgets.
+std::vector<std::string> spokenTexts(ui::Form& form) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    std::vector<std::string> texts;
+    for (int i = 0; i < window->childCount(); ++i)
+        if (!window->child(i)->object())
+            texts.push_back(window->child(i)->text(QAccessible::Name).toStdString());
+    return texts;
+}
+
 TEST_P(EveryTestScreen, EvaluatingEmptyBoxesCountsTheShownStepsAsAttempts) {
     ui::Form& form = openStill(GetParam().name);
+    EXPECT_EQ(spokenTexts(form), (std::vector<std::string>{"الدرجة 0 من 0", "عدد النجوم المضيئة 0"}));
     press(form, "Command3");
     EXPECT_EQ(score(form), std::string("0/") + GetParam().emptyLowerStart);
     EXPECT_TRUE(litStars(form).empty());
+    EXPECT_EQ(spokenTexts(form)[0], std::string("الدرجة 0 من ") + GetParam().emptyLowerStart);
+    form.label("Label4").setCaption(GetParam().gatePassingAttempts);
+    form.label("Label3").setCaption("9");
+    EXPECT_EQ(spokenTexts(form)[1], "عدد النجوم المضيئة 1");
 }
 
 TEST_P(EveryTestScreen, ClearResetsTheScoreAndASecondClearChangesNothing) {
