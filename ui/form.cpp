@@ -138,7 +138,8 @@ QObject* Form::create(const Row& item) {
         created->setToolTip(qstr(item.tooltip));
     if (!item.spoken.empty())
         created->setAccessibleName(qstr(item.spoken));
-    if (item.unheard)
+    // Shapes, lines and pictures only decorate; screen readers hear what they mean elsewhere.
+    if (item.unheard || item.kind == Kind::Shape || item.kind == Kind::Line || item.kind == Kind::Image)
         unheard_.insert(created);
     created->setEnabled(item.enabled);
     created->setVisible(item.visible);

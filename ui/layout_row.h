@@ -64,7 +64,7 @@ struct Row {
     bool checked = false;    // options
     bool backdrop = false;   // a picture behind every other widget
     bool rounded = false;    // shapes
-    bool unheard = false;    // left out of what screen readers are shown
+    bool unheard = false;    // left out of what screen readers are shown, as shapes, lines and pictures are
     int maxLength = 0;       // text boxes; 0 means no limit
     int tab = -1;            // tab position; -1 keeps the widget out of the tab order
     int interval = 0;        // timers, in milliseconds

@@ -37,7 +37,7 @@ constexpr auto kButton =
     ui::button("").withFont(ui::trad(15.75, true)).colors(ui::kBlack, kButtonBack).asGraphical();
 constexpr auto kChangeButton = kButton.withFont(ui::arial(18, true)).tip("اضغط لتغيير السؤال");
 constexpr auto kNavigation = kButton.withFont(ui::arial(20.25, true));
-constexpr auto kStar = ui::image("Image1").size(240, 225).showing(&assets::star).hidden().silent();
+constexpr auto kStar = ui::image("Image1").size(240, 225).showing(&assets::star).hidden();
 
 constexpr int kSun = 22;
 
@@ -163,7 +163,7 @@ constexpr ui::Row kLayout[] = {
     kStar.idx(27).pos(4320, 6420),
     kStar.idx(28).pos(4440, 6660),
     kStar.idx(29).pos(3960, 6660),
-    ui::image("Image1", kSun).at(120, 2340, 480, 480).showing(&assets::sun).hidden().silent(),
+    ui::image("Image1", kSun).at(120, 2340, 480, 480).showing(&assets::sun).hidden(),
 };
 
 // Score pairs, earned over possible: exercises 1, 2, 3 and the total.

@@ -61,8 +61,7 @@ std::vector<ui::Row> withStars(const TestSettings& settings) {
         layout.push_back(ui::image("Image1", place.index)
                              .at(place.left, place.top, place.width, place.height)
                              .showing(&assets::star)
-                             .hidden()
-                             .silent());
+                             .hidden());
     return layout;
 }
 
