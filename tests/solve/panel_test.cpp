@@ -49,6 +49,12 @@ TEST_P(Panel, ShowsTheMixedNumberAsOneFraction) {
         screen.unload();
         driver::settle();
     }
+    // A negative numerator makes the whole mixed number negative, whatever the whole part's sign:
+    // -3 and -1/2 is -(3 1/2), not -(2·(-3) + 1).
+    ui::Form& screen = open();
+    driver::overtype(field(screen, 2), "-3");
+    driver::overtype(field(screen, 0), "-1");
+    EXPECT_EQ(result(screen), Fraction("-7", "2"));
 }
 
 TEST_P(Panel, RefusesAZeroOrNegativeDenominatorAndRecomputesWithTheResetValue) {

@@ -34,11 +34,11 @@ const Example kExamples[] = {
      "Command1",
      {"1 + (-1)", "3", "0", "3", "0", "1", "0"},
      {0, 1, 2, 3, 4}},
-    // The search stops at 100: 200/400 is reduced to 2/4, not 1/2.
+    // Reduced by the greatest common divisor, 200.
     {"frmqaa",
      {"100", "400", "100", "400"},
      "Command1",
-     {"100 + 100", "400", "200", "400", "2", "4", ""},
+     {"100 + 100", "400", "200", "400", "1", "2", ""},
      {0, 1, 2, 3}},
     {"frmqaa",
      {"1", "2", "1", "3"},

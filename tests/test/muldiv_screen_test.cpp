@@ -245,18 +245,19 @@ TEST(DivisionTest, EnterMakesANewLowerProblemAtLevelTwoOnlyWhileItsBoxesAreEmpty
     EXPECT_EQ(box(form, 0).text(), "7");
 
     press(form, "Option2");
-    const std::string problem = caption(form, "Label1", 0);
-    setCounters(form, 0, 16);
+    const std::string problem = caption(form, "Label1", 0) + "/" + caption(form, "Label1", 2);
+    ASSERT_NE(problem, "10/-16");
+    setCounters(form, 14, 51);
     typeAnswers(form, {{0, "7"}});
     driver::key(box(form, 0), Qt::Key_Return);
-    EXPECT_EQ(caption(form, "Label1", 0), problem); // a typed answer is never thrown away
+    EXPECT_EQ(caption(form, "Label1", 0) + "/" + caption(form, "Label1", 2), problem); // a typed answer stays
     EXPECT_EQ(box(form, 0).text(), "7");
 
     typeAnswers(form, {{0, ""}});
     driver::key(box(form, 0), Qt::Key_Backspace);
     driver::key(box(form, 0), Qt::Key_Return);
-    EXPECT_EQ(caption(form, "Label1", 0), "10"); // 10/10 ÷ -13/13
-    EXPECT_EQ(caption(form, "Label1", 8), "2");
+    EXPECT_EQ(caption(form, "Label1", 0), "10"); // 10/15 ÷ -16/12 = 120/-240, reduced by 120
+    EXPECT_EQ(caption(form, "Label1", 8), "1");
     EXPECT_EQ(caption(form, "Label1", 9), "-2");
 }
 
