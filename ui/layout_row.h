@@ -41,7 +41,8 @@ constexpr Font arial(double points, bool bold = false) { return {"Arial", points
 constexpr Font trad(double points, bool bold = false) { return {"Traditional Arabic", points, bold}; }
 constexpr Font msSans(double points, bool bold = false) { return {"MS Sans Serif", points, bold}; }
 
-using PictureFn = const QPixmap& (*)();
+// A picture drawn for a device pixel ratio.
+using PictureFn = QPixmap (*)(double devicePixelRatio);
 using CursorFn = const QCursor& (*)();
 
 struct Row {

@@ -266,7 +266,7 @@ void Image::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_());
+    painter.drawPixmap(rect(), picture_(devicePixelRatioF()));
 }
 
 Timer::Timer(QObject* parent) : QTimer(parent) {
