@@ -88,4 +88,5 @@ screenshots: deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON
 	cmake --build build/test --target screenshots
 	QT_QPA_PLATFORM=offscreen ./build/test/screenshots docs/screens
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/test/screenshots docs/screens
 	tools/printed-pages-to-png.sh docs/screens

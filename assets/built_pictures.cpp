@@ -167,18 +167,20 @@ void drawGarland(QPainter& painter) {
 
 } // namespace
 
-QImage drawMenuBackdrop() {
-    QImage garland(kGarlandSize, QImage::Format_RGB32);
+QImage drawMenuBackdrop(qreal ratio) {
+    QImage garland(kGarlandSize * ratio, QImage::Format_RGB32);
+    garland.setDevicePixelRatio(ratio);
     garland.fill(Qt::black);
     QPainter painter(&garland);
     painter.setRenderHint(QPainter::Antialiasing);
     drawGarland(painter);
     painter.end();
     // Stretched as the menu's backdrop widget draws a picture of another size.
-    QImage backdrop(kMenuBackdropSize, QImage::Format_RGB32);
+    QImage backdrop(kMenuBackdropSize * ratio, QImage::Format_RGB32);
+    backdrop.setDevicePixelRatio(ratio);
     QPainter stretch(&backdrop);
     stretch.setRenderHint(QPainter::SmoothPixmapTransform);
-    stretch.drawImage(backdrop.rect(), garland);
+    stretch.drawImage(QRect(QPoint(), kMenuBackdropSize), garland);
     return backdrop;
 }
 
@@ -190,9 +192,10 @@ QImage drawPencil(int size) {
     return image;
 }
 
-QImage drawLeftArrow() {
+QImage drawLeftArrow(qreal ratio) {
     const QPolygonF arrow{kPointerTip, {15, 4}, {15, 11}, {29, 11}, {29, 21}, {15, 21}, {15, 28}};
-    QImage image = transparentImage(32);
+    QImage image = transparentImage(static_cast<int>(32 * ratio));
+    image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

@@ -21,12 +21,13 @@ inline constexpr QSize kMenuBackdropSize(760, 508);
 // Where the menu pointer's arrow points, its hot spot.
 inline constexpr QPoint kPointerTip(2, 16);
 
-// The drawings; only the build calls them.
-QImage drawMenuBackdrop();
+// The drawings, for a device pixel ratio: the build draws them at ratio 1 (and the icon's larger
+// sizes), a screen scaled twice has the backdrop drawn again at ratio 2 when it is first shown.
+QImage drawMenuBackdrop(qreal ratio = 1);
 QImage drawPencil(int size);
-QImage drawLeftArrow();
+QImage drawLeftArrow(qreal ratio = 1);
 
 // Written by the build.
-extern const BuiltPicture kMenuBackdrop, kPencil32, kPencil16, kLeftArrow;
+extern const BuiltPicture kMenuBackdrop, kPencil64, kPencil32, kPencil16, kLeftArrow, kLeftArrow2x;
 
 } // namespace assets

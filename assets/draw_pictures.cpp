@@ -41,9 +41,11 @@ int main(int argc, char* argv[]) {
            "#include \"assets/built_pictures.h\"\n\n"
            "namespace assets {\nnamespace {\n\n";
     writePicture(out, "kMenuBackdrop", assets::drawMenuBackdrop());
+    writePicture(out, "kPencil64", assets::drawPencil(64));
     writePicture(out, "kPencil32", assets::drawPencil(32));
     writePicture(out, "kPencil16", assets::drawPencil(16));
     writePicture(out, "kLeftArrow", assets::drawLeftArrow());
+    writePicture(out, "kLeftArrow2x", assets::drawLeftArrow(2));
     out << "} // namespace\n} // namespace assets\n";
     return out.good() ? 0 : 1;
 }

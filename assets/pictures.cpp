@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <map>
 #include <numbers>
 
 #include "assets/built_pictures.h"
@@ -22,10 +24,19 @@ QPixmap pixmapOf(const BuiltPicture& picture) {
     return QPixmap::fromImage(QImage(picture.pixels, picture.width, picture.height, picture.format));
 }
 
-QPixmap transparentPixmap(int width, int height) {
-    QPixmap pixmap(width, height);
+QPixmap transparentPixmap(int width, int height, qreal ratio) {
+    QPixmap pixmap(QSize(width, height) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
+}
+
+// A picture drawn once for each device pixel ratio it is asked for (one or two in practice).
+QPixmap forRatio(std::map<qreal, QPixmap>& drawn, qreal ratio, QPixmap (*draw)(qreal)) {
+    auto found = drawn.find(ratio);
+    if (found == drawn.end())
+        found = drawn.emplace(ratio, draw(ratio)).first;
+    return found->second;
 }
 
 // Points alternate between the outer and the inner radius, starting straight up.
@@ -41,12 +52,12 @@ QPolygonF starPolygon(QPointF centre, double outer, double inner, int points) {
 
 // --- Star and sun --------------------------------------------------------------------------------
 
-QPixmap starPixmap() {
+QPixmap starPixmap(qreal ratio) {
     constexpr double kOuter = 7.6;
     // A regular star's inner radius; the centre is set so that the star is centred vertically.
     const double inner = kOuter * std::sin(std::numbers::pi / 10) / std::sin(3 * std::numbers::pi / 10);
     const QPointF centre(8, 7.5 + kOuter * (1 - std::cos(std::numbers::pi / 5)) / 2);
-    QPixmap pixmap = transparentPixmap(16, 15);
+    QPixmap pixmap = transparentPixmap(16, 15, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     QRadialGradient shine(centre, kOuter);
@@ -59,9 +70,9 @@ QPixmap starPixmap() {
 }
 
 // Sixteen triangular rays, long and short in turn, behind a shaded disc that hides their roots.
-QPixmap sunPixmap() {
+QPixmap sunPixmap(qreal ratio) {
     constexpr int kRays = 8; // of each length
-    QPixmap pixmap = transparentPixmap(32, 32);
+    QPixmap pixmap = transparentPixmap(32, 32, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(16, 16);
@@ -80,36 +91,47 @@ QPixmap sunPixmap() {
     return pixmap;
 }
 
+QPixmap backdropPixmap(qreal ratio) {
+    // At ratio 1 the program's read-only pixels are shown as they are.
+    return ratio == 1 ? pixmapOf(kMenuBackdrop) : QPixmap::fromImage(drawMenuBackdrop(ratio));
+}
+
 } // namespace
 
 const QIcon& windowIcon() {
     static const QIcon icon = [] {
         QIcon built;
-        built.addPixmap(pixmapOf(kPencil32));
-        built.addPixmap(pixmapOf(kPencil16));
+        for (const BuiltPicture* pencil : {&kPencil64, &kPencil32, &kPencil16})
+            built.addPixmap(pixmapOf(*pencil));
         return built;
     }();
     return icon;
 }
 
 const QCursor& menuPointer() {
-    static const QCursor pointer(pixmapOf(kLeftArrow), kPointerTip.x(), kPointerTip.y());
+    static const QCursor pointer = [] {
+        if (qGuiApp->devicePixelRatio() < 1.5)
+            return QCursor(pixmapOf(kLeftArrow), kPointerTip.x(), kPointerTip.y());
+        QPixmap sharp = pixmapOf(kLeftArrow2x);
+        sharp.setDevicePixelRatio(2);
+        return QCursor(sharp, kPointerTip.x(), kPointerTip.y());
+    }();
     return pointer;
 }
 
-const QPixmap& menuBackground() {
-    static const QPixmap background = pixmapOf(kMenuBackdrop);
-    return background;
+QPixmap menuBackground(double ratio) {
+    static std::map<qreal, QPixmap> drawn;
+    return forRatio(drawn, ratio, backdropPixmap);
 }
 
-const QPixmap& star() {
-    static const QPixmap picture = starPixmap();
-    return picture;
+QPixmap star(double ratio) {
+    static std::map<qreal, QPixmap> drawn;
+    return forRatio(drawn, ratio, starPixmap);
 }
 
-const QPixmap& sun() {
-    static const QPixmap picture = sunPixmap();
-    return picture;
+QPixmap sun(double ratio) {
+    static std::map<qreal, QPixmap> drawn;
+    return forRatio(drawn, ratio, sunPixmap);
 }
 
 } // namespace assets

@@ -59,26 +59,44 @@ std::string bracketedNumber(double value);
 // text: "2" and "02" are different denominators.
 bool sameDenominator(std::string_view b, std::string_view d);
 
-// The reduction search over divisors 1..100 in increasing order; the last common divisor found wins,
-// so a common divisor above 100 is never used (200/400 gives 2/4). `divisor` is 0 and both texts are
-// empty when no divisor was found, which happens only for values without an integer value.
+// The reduction: N and D divided by the greatest common divisor of their integer values, however
+// large (200/400 gives 1/2 by 200, 120/-240 gives 1/-2 by 120, 0/6 gives 0/1 by 6). When both integer
+// values are 0 every divisor divides both, and the divisor is 100 (0/0.4 gives 0/0.004). `divisor` is
+// 0 and both texts are empty for values without an integer value (beyond 2^53, or not finite): they
+// take part in no divisibility test.
 struct Reduction {
     std::string numerator;
     std::string denominator;
-    int divisor = 0;
+    std::int64_t divisor = 0;
 };
 Reduction reduce(std::string_view numerator, std::string_view denominator);
 
-// "بقسمة البسط والمقام على  " followed by the divisor: the tooltip of reduced step boxes.
-std::string reductionTooltip(int divisor);
+// "بقسمة البسط والمقام على  " followed by the divisor written out in full: the tooltip of reduced
+// step boxes.
+std::string reductionTooltip(std::int64_t divisor);
 
 // The whole-number result: the number text of N ÷ D when the integer value of N is divisible by that
 // of D, otherwise the empty text.
 std::string wholeNumberResult(std::string_view numerator, std::string_view denominator);
 
-// The numerator of a mixed number w n/d written as one fraction: d·w + n for n ≥ 0,
-// −(d·w + |n|) for n < 0. (The denominator is d's trimmed text.)
+// The numerator of a mixed number w n/d written as one fraction: d·w + n for n ≥ 0 (−3 and 1/2 gives
+// −5), −(d·|w| + |n|) for n < 0, so that a negative numerator makes the whole mixed number negative
+// whatever the sign of w (3 and −1/2 gives −7, and so does −3 and −1/2). (The denominator is d's
+// trimmed text.)
 double mixedNumerator(double whole, double numerator, double denominator);
+
+// Comparison by value, exact: each numeric text is read as the exact decimal it is written as (0.6 is
+// six tenths, not the nearest double), and the numbers are compared exactly, with no rounding at any
+// step. So 0.6 over 0.4 is 6 over 4, and 0.30000000000000001 is not 0.3. Any text that is not numeric
+// makes the comparison false. Work and memory grow only with the texts' lengths (a ratio multiplies
+// texts two by two, so its work grows with the product of their lengths); nothing depends on the size
+// of an exponent, and nothing can overflow.
+//
+// True when the numeric texts a and b have the same value ("15.0" and "15", "1e1" and "10").
+bool sameValue(std::string_view a, std::string_view b);
+// True when a/b and c/d are the same number: all four texts numeric, neither b nor d zero, and
+// a·d = c·b exactly ("0.6"/"0.4" and "6"/"4"; "6"/"-4" and "-6"/"4").
+bool sameRatio(std::string_view a, std::string_view b, std::string_view c, std::string_view d);
 
 // What the input filter leaves in a field after a change: the text itself when it is numeric or
 // exactly "-", otherwise the empty text. Arabic-Indic (٠..٩) and Persian (۰..۹) digits are first turned

@@ -29,9 +29,13 @@ int main(int argc, char* argv[]) {
         {"icon-32.png", assets::windowIcon().pixmap(QSize(32, 32))},
         {"icon-16.png", assets::windowIcon().pixmap(QSize(16, 16))},
         {"pointer.png", assets::menuPointer().pixmap()},
-        {"background.png", assets::menuBackground()},
-        {"star.png", assets::star()},
-        {"sun.png", assets::sun()},
+        {"icon-64.png", assets::windowIcon().pixmap(QSize(64, 64))},
+        {"background.png", assets::menuBackground(1)},
+        {"background-2x.png", assets::menuBackground(2)},
+        {"star.png", assets::star(1)},
+        {"star-2x.png", assets::star(2)},
+        {"sun.png", assets::sun(1)},
+        {"sun-2x.png", assets::sun(2)},
     };
     int failures = 0;
     for (const auto& [name, pixmap] : pictures) {

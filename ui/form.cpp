@@ -1,14 +1,18 @@
 #include "ui/form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
 
+#include "ui/accessibility.h"
 #include "ui/style.h"
 
 namespace ui {
@@ -45,15 +49,39 @@ int layerOf(const Row& item) {
 
 bool pressable(const QAbstractButton* button) { return button && shown(*button) && button->isEnabled(); }
 
+// Some window managers (openbox) offer to minimize a modal box whatever it asks for. Minimized, it
+// takes its screen with it and leaves every window of the program blocked with nothing to answer,
+// so it comes straight back.
+class ComesBackWhenMinimized : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::WindowStateChange && box->isMinimized())
+            QTimer::singleShot(0, box, [box] {
+                box->showNormal();
+                box->raise();
+                box->activateWindow();
+            });
+        return false;
+    }
+};
+
 } // namespace
 
 Form::Form(std::string_view name, std::string_view caption, int widthTwips, int heightTwips, Color back) {
     setObjectName(qstr(name));
+    // A screen has a fixed size: it can be minimized and closed, never maximized.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(qstr(caption));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(pixels(widthTwips), pixels(heightTwips));
     setLayoutDirection(Qt::LeftToRight);
     applyBackground(*this, back);
+    installScreenAccessibility();
     loadedForms().push_back(this);
 }
 
@@ -108,6 +136,11 @@ QObject* Form::create(const Row& item) {
         created->setGeometry(pixels(item.left), pixels(item.top), pixels(item.width), pixels(item.height));
     if (!item.tooltip.empty())
         created->setToolTip(qstr(item.tooltip));
+    if (!item.spoken.empty())
+        created->setAccessibleName(qstr(item.spoken));
+    // Shapes, lines and pictures only decorate; screen readers hear what they mean elsewhere.
+    if (item.unheard || item.kind == Kind::Shape || item.kind == Kind::Line || item.kind == Kind::Image)
+        unheard_.insert(created);
     created->setEnabled(item.enabled);
     created->setVisible(item.visible);
     created->raise();
@@ -214,6 +247,22 @@ void Form::bindExit(std::string_view name) {
     };
 }
 
+void Form::spokenTextsChanged() {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(this);
+    for (int i = screen->childCount() - static_cast<int>(spokenTexts_.size()); i < screen->childCount();
+         ++i) {
+        QAccessibleEvent changed(screen->child(i), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void Form::setDefaultButton(std::string_view name, std::function<bool()> enterMayPress) {
+    defaultButton_ = &button(name);
+    enterMayPress_ = std::move(enterMayPress);
+}
+
 void Form::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape && pressable(cancelButton_)) {
@@ -222,7 +271,7 @@ void Form::keyPressEvent(QKeyEvent* event) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
         if (focused && !focused->isCheckable())
             focused->click();
-        else if (pressable(defaultButton_))
+        else if (pressable(defaultButton_) && (!enterMayPress_ || enterMayPress_()))
             defaultButton_->press();
     } else {
         QWidget::keyPressEvent(event);
@@ -270,6 +319,30 @@ std::map<std::string, Factory, std::less<>>& factories() {
     static std::map<std::string, Factory, std::less<>> table;
     return table;
 }
+
+QMargins frameMargins(const QWidget& window) {
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// A new screen appears centred over the first loaded screen (the menu, which stays loaded), the
+// first one centred on the desktop, each kept inside the screen's available area. The new window's
+// frame is taken to be as thick as the one it is centred over, which is true of every screen here.
+void placeOnFirstShow(Form& form) {
+    const Form* under = loadedForms().front() != &form ? loadedForms().front() : nullptr;
+    const QScreen* screen = under ? under->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = under ? frameMargins(*under) : QMargins();
+    QRect placed(QPoint(), form.size().grownBy(frame));
+    placed.moveCenter(under ? under->frameGeometry().center() : area.center());
+    placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
+    placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
+    form.move(placed.topLeft());
+}
+
 } // namespace
 
 void define(std::string_view name, Factory factory) { factories()[std::string(name)] = std::move(factory); }
@@ -288,7 +361,10 @@ Form& show(std::string_view name) {
         if (factory == factories().end())
             qFatal("no screen named %s", std::string(name).c_str());
         form = factory->second();
+        placeOnFirstShow(*form);
     }
+    // show() alone leaves a minimized window minimized.
+    form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
     form->show();
     // Offscreen (tests, screenshots) has no stacking of windows to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
@@ -312,7 +388,12 @@ void end() {
 } // namespace forms
 
 void messageBox(QWidget* parent, std::string_view text, std::string_view title, bool alignRight) {
-    QMessageBox box(QMessageBox::Information, qstr(title), qstr(text), QMessageBox::Ok, parent);
+    // No minimize or maximize: a minimized modal box would leave every window of the program
+    // blocked with nothing to answer.
+    QMessageBox box(QMessageBox::Information, qstr(title), qstr(text), QMessageBox::Ok, parent,
+                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint);
+    box.installEventFilter(new ComesBackWhenMinimized(&box));
     // Right to left like Qt's other dialogs here, rather than in the left-to-right layout of its screen.
     box.setLayoutDirection(Qt::RightToLeft);
     if (alignRight)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -48,9 +49,20 @@ class Form : public QWidget {
     Event onFormClick;
 
     // Esc presses the cancel button; Enter presses the default button unless the focus is on a
-    // button, which Enter presses instead. Hidden or disabled buttons are not pressed.
-    void setDefaultButton(std::string_view name) { defaultButton_ = &button(name); }
+    // button, which Enter presses instead. Hidden or disabled buttons are not pressed, nor is the
+    // default button while `enterMayPress` (when given) says that pressing it would lose typed work.
+    void setDefaultButton(std::string_view name, std::function<bool()> enterMayPress = {});
     void setCancelButton(std::string_view name) { cancelButton_ = &button(name); }
+
+    // Texts screen readers find on the screen besides its widgets, each made from the widgets when
+    // it is read (a score held by two labels, how many stars shine); see ui/accessibility.h.
+    using SpokenText = std::function<std::string()>;
+    void addSpokenText(SpokenText text) { spokenTexts_.push_back(std::move(text)); }
+    const std::vector<SpokenText>& spokenTexts() const { return spokenTexts_; }
+    // Tells screen readers that the spoken texts may read differently now.
+    void spokenTextsChanged();
+    // False for widgets left out of what screen readers are shown.
+    bool heard(const QWidget& widget) const { return !unheard_.contains(&widget); }
 
     // Back: unload this screen. Exit: unload the most recently loaded screen and end the program.
     void bindBack(std::string_view name);
@@ -73,8 +85,11 @@ class Form : public QWidget {
     template <class T> T& find(std::string_view name, int index) const;
 
     QHash<QString, QObject*> byName_; // widgets and timers by object name
+    QSet<const QWidget*> unheard_;
+    std::vector<SpokenText> spokenTexts_;
     std::vector<QWidget*> tabOrder_;
     Button* defaultButton_ = nullptr;
+    std::function<bool()> enterMayPress_;
     Button* cancelButton_ = nullptr;
     bool shownOnce_ = false;
 };
@@ -86,8 +101,9 @@ using Factory = std::function<Form*()>;
 
 // Makes a screen known by its name, so show() can load it.
 void define(std::string_view name, Factory factory);
-// Shows a screen without blocking: loads it at its design-time values when it is not loaded,
-// otherwise brings it to the front unchanged.
+// Shows a screen without blocking: loads it at its first values when it is not loaded, centred over
+// the first loaded screen (the menu), otherwise brings it back unchanged: restored when minimized,
+// in front and active.
 Form& show(std::string_view name);
 // The loaded screens in load order.
 const std::vector<Form*>& loaded();

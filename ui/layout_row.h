@@ -41,7 +41,8 @@ constexpr Font arial(double points, bool bold = false) { return {"Arial", points
 constexpr Font trad(double points, bool bold = false) { return {"Traditional Arabic", points, bold}; }
 constexpr Font msSans(double points, bool bold = false) { return {"MS Sans Serif", points, bold}; }
 
-using PictureFn = const QPixmap& (*)();
+// A picture drawn for a device pixel ratio.
+using PictureFn = QPixmap (*)(double devicePixelRatio);
 using CursorFn = const QCursor& (*)();
 
 struct Row {
@@ -52,7 +53,8 @@ struct Row {
     int left = 0, top = 0, width = 0, height = 0;
     std::string_view caption; // caption or text, UTF-8
     std::string_view tooltip;
-    Color fore, back; // an unset back colour leaves a label transparent
+    std::string_view spoken; // what a screen reader calls the widget, where its text does not say it
+    Color fore, back;        // an unset back colour leaves a label transparent
     Font font;
     Align align = Align::Left;
     bool rightToLeft = false;
@@ -63,6 +65,7 @@ struct Row {
     bool checked = false;    // options
     bool backdrop = false;   // a picture behind every other widget
     bool rounded = false;    // shapes
+    bool unheard = false;    // left out of what screen readers are shown, as shapes, lines and pictures are
     int maxLength = 0;       // text boxes; 0 means no limit
     int tab = -1;            // tab position; -1 keeps the widget out of the tab order
     int interval = 0;        // timers, in milliseconds
@@ -86,6 +89,8 @@ struct Row {
     constexpr Row pos(int l, int t) const { return with(&Row::left, l).with(&Row::top, t); }
     constexpr Row text(std::string_view c) const { return with(&Row::caption, c); }
     constexpr Row tip(std::string_view t) const { return with(&Row::tooltip, t); }
+    constexpr Row says(std::string_view s) const { return with(&Row::spoken, s); }
+    constexpr Row silent() const { return with(&Row::unheard, true); }
     constexpr Row colors(Color f, Color b) const { return foreColor(f).backColor(b); }
     constexpr Row foreColor(Color f) const { return with(&Row::fore, f); }
     constexpr Row backColor(Color b) const { return with(&Row::back, b); }

@@ -130,6 +130,8 @@ Label* makeLabel(QWidget* parent, const Row& item) {
 TextBox* makeTextBox(QWidget* parent, const Row& item) {
     auto* box = new TextBox(parent);
     applyText(*box, item);
+    if (item.rightToLeft)
+        box->setRightToLeft();
     box->setFrame(item.border);
     box->setAlignment(horizontal(item.align) | Qt::AlignVCenter);
     setColor(*box, QPalette::Base, item.back);

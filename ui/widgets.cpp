@@ -1,6 +1,7 @@
 #include "ui/widgets.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +28,46 @@ bool isNewFocus(const QFocusEvent* event) {
 
 QColor color(Color c) { return QColor::fromRgb(c.rgb); }
 
+// A framed text box's sunken edge, lit from the top left as on classic Windows: an outer line of
+// grey and white and an inner line of dark grey and light grey. The outer grey is a little lighter
+// than Windows' own so that the edge stands out from every ground the screens use.
+void drawSunkenEdge(QPainter& painter, const QRect& box) {
+    const auto frame = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+        painter.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
+        painter.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+        painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+    };
+    frame(box, QColor(0xA0, 0xA0, 0xA0), Qt::white);
+    frame(box.adjusted(1, 1, -1, -1), QColor(0x40, 0x40, 0x40), QColor(0xD4, 0xD0, 0xC8));
+}
+
+// A push button's face and caption; a disabled caption is grey over a white copy one pixel down and
+// to the right, so it reads as "not now" on any button colour.
+void drawButton(QPushButton& button, const QStyleOptionButton& option,
+                const std::function<void(QStylePainter&, const QRect&)>& overFace = {}) {
+    QStylePainter painter(&button);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    QStyleOptionButton label = option;
+    label.rect = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    if (overFace)
+        overFace(painter, label.rect);
+    if (!button.isEnabled()) {
+        QStyleOptionButton shadow = label;
+        shadow.rect.translate(1, 1);
+        shadow.palette.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::white);
+        painter.drawControl(QStyle::CE_PushButtonLabel, shadow);
+        label.palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    }
+    painter.drawControl(QStyle::CE_PushButtonLabel, label);
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = button.style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, &button);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
 } // namespace
 
 QString qstr(std::string_view text) {
@@ -45,6 +86,32 @@ void Label::setCaption(std::string_view caption) {
     fire(onChange);
 }
 
+void Label::paintEvent(QPaintEvent* event) {
+    if (layoutDirection() != Qt::RightToLeft) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextForceRightToLeft;
+    style()->drawItemText(&painter, textArea(), flags, palette(), isEnabled(), text(), foregroundRole());
+}
+
+// Where QLabel places its text: inside the frame, and half an "x" further in on the aligned sides of
+// a framed label.
+QRect Label::textArea() const {
+    QRect area = contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
+    const int in = indent() >= 0      ? indent()
+                   : frameWidth() > 0 ? fontMetrics().horizontalAdvance(u'x') / 2 - margin()
+                                      : 0;
+    if (in <= 0)
+        return area;
+    const Qt::Alignment aligned = alignment();
+    area.adjust(aligned & Qt::AlignLeft ? in : 0, aligned & Qt::AlignTop ? in : 0,
+                aligned & Qt::AlignRight ? -in : 0, aligned & Qt::AlignBottom ? -in : 0);
+    return area;
+}
+
 void Label::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     // A click on a label is the label's, never the screen background's: QLabel passes it on.
@@ -59,13 +126,35 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 
 void TextBox::assign(std::string_view text) { setText(qstr(text)); }
 
+// QLineEdit takes its text's direction from the text unless told otherwise, and the direction keys
+// are the only way to tell it; they change nothing else.
+void TextBox::setRightToLeft() {
+    setLayoutDirection(Qt::RightToLeft);
+    QKeyEvent direction(QEvent::KeyPress, Qt::Key_Direction_R, Qt::NoModifier);
+    QLineEdit::keyPressEvent(&direction);
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!hasFrame())
+        return;
+    QPainter painter(this);
+    drawSunkenEdge(painter, rect());
+}
+
 void TextBox::selectWhole() {
     home(false);
     end(true);
 }
 
+// A text box selects nothing by itself when the focus arrives, however it arrives: QLineEdit would
+// select the whole text on Tab, which the screens do themselves where they want it.
 void TextBox::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
+    QFocusEvent arrival(event->type(), Qt::OtherFocusReason);
+    const bool tabbedIn = event->reason() == Qt::TabFocusReason ||
+                          event->reason() == Qt::BacktabFocusReason ||
+                          event->reason() == Qt::ShortcutFocusReason;
+    QLineEdit::focusInEvent(tabbedIn ? &arrival : event);
     if (!isNewFocus(event))
         return;
     fire(onGotFocus);
@@ -91,6 +180,12 @@ Button::Button(QWidget* parent) : QPushButton(parent) {
     connect(this, &QAbstractButton::clicked, this, [this] { fire(onClick); });
 }
 
+void Button::paintEvent(QPaintEvent*) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    drawButton(*this, option);
+}
+
 void Button::focusInEvent(QFocusEvent* event) {
     QPushButton::focusInEvent(event);
     if (isNewFocus(event))
@@ -111,21 +206,12 @@ GraphicalOption::GraphicalOption(QWidget* parent) : QPushButton(parent) {
 // dots, as such buttons are on Windows: the style's pressed look alone is hard to tell on a dark
 // ground. The caption and the focus frame go over the pattern.
 void GraphicalOption::paintEvent(QPaintEvent*) {
-    QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
-    QStyleOptionButton label = option;
-    label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    if (isChecked())
-        painter.fillRect(label.rect, QBrush(Qt::white, Qt::Dense6Pattern));
-    painter.drawControl(QStyle::CE_PushButtonLabel, label);
-    if (option.state & QStyle::State_HasFocus) {
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
-        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
+    drawButton(*this, option, [this](QStylePainter& painter, const QRect& face) {
+        if (isChecked())
+            painter.fillRect(face, QBrush(Qt::white, Qt::Dense6Pattern));
+    });
 }
 
 Frame::Frame(QWidget* parent) : QGroupBox(parent) {}
@@ -191,7 +277,7 @@ void Image::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_());
+    painter.drawPixmap(rect(), picture_(devicePixelRatioF()));
 }
 
 Timer::Timer(QObject* parent) : QTimer(parent) {

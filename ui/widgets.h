@@ -26,6 +26,9 @@ std::string utf8(const QString& text);
 // Visible as the design means it: not hidden, whatever the parent's state.
 inline bool shown(const QWidget& widget) { return !widget.isHidden(); }
 
+// A right-to-left label or text box lays its text out as a right-to-left paragraph whatever the
+// text holds, so "3 + 5" shows the 3 on the right; Qt on its own takes the direction of a plain text
+// from its first letter or digit.
 class Label : public QLabel {
   public:
     explicit Label(QWidget* parent);
@@ -36,6 +39,10 @@ class Label : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QRect textArea() const;
 };
 
 class TextBox : public QLineEdit {
@@ -47,9 +54,11 @@ class TextBox : public QLineEdit {
     // Caret to the start, then select to the end ("{Home}+{End}"). Also done again when the mouse
     // button that gave the focus is released, since Qt places the caret on that release.
     void selectWhole();
+    void setRightToLeft();
     Event onClick, onChange, onGotFocus;
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -66,6 +75,7 @@ class Button : public QPushButton {
     Event onClick, onGotFocus;
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 };
 

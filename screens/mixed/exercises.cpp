@@ -23,6 +23,12 @@ Marking withTotalPossible(Marking marking) {
     return marking;
 }
 
+// The same number, compared exactly: a typed decimal counts by its value (0.3 over 0.1 is 3 over 1).
+// A typed text that is not a number, or a zero denominator, is never the same fraction.
+bool isSameFraction(const FractionText& typed, const FractionText& expected) {
+    return fraction::sameRatio(typed.numerator, typed.denominator, expected.numerator, expected.denominator);
+}
+
 } // namespace
 
 double remainder(double dividend, int divisor) {
@@ -109,13 +115,8 @@ Marking markMixedNumber(const FractionText& expected, const FractionText& typed)
 
 Marking markSimplestForm(std::string_view questionNumerator, const FractionText& answer,
                          const FractionText& typed) {
-    const double numerator = value(typed.numerator);
-    const double denominator = value(typed.denominator);
-    if (!isNumeric(typed.numerator) || !isNumeric(typed.denominator) || denominator == 0)
-        return withTotalPossible({{Count::Possible, 2}});
     // An equal fraction with the question's numerator or a larger one is not reduced at all.
-    const bool reduced = numerator / denominator == value(answer.numerator) / value(answer.denominator) &&
-                         numerator < value(questionNumerator);
+    const bool reduced = isSameFraction(typed, answer) && value(typed.numerator) < value(questionNumerator);
     if (!reduced)
         return withTotalPossible({{Count::Possible, 2}});
     if (typed.numerator == answer.numerator)
@@ -124,11 +125,7 @@ Marking markSimplestForm(std::string_view questionNumerator, const FractionText&
 }
 
 bool isEqualFraction(const FractionText& typed, const FractionText& given) {
-    if (!isNumeric(typed.numerator) || !isNumeric(typed.denominator) || value(typed.denominator) == 0)
-        return false;
-    return value(typed.numerator) / value(typed.denominator) ==
-               value(given.numerator) / value(given.denominator) &&
-           typed.numerator != given.numerator;
+    return isSameFraction(typed, given) && typed.numerator != given.numerator;
 }
 
 bool earnsExerciseReward(double earned, double possible) { return possible != 0 && earned / possible > 0.8; }

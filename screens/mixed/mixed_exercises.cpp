@@ -23,7 +23,7 @@ constexpr ui::Color kButtonBack = ui::rgb(0xC000C0);
 constexpr auto kNumber = ui::label("").withFont(ui::arial(18, true)).foreColor(ui::kWhite).center();
 constexpr auto kEquals = kNumber.text("=").size(375, 495);
 constexpr auto kInstruction = kNumber.withFont(ui::trad(14, true)).rtl();
-constexpr auto kScore = kNumber.text("0");
+constexpr auto kScore = kNumber.text("0").silent();
 constexpr auto kScoreFrame = ui::shape("ScoreFrame").outline(ui::kWhite, 2);
 constexpr auto kAnswerFrame = kScoreFrame.hidden();
 constexpr auto kBox = ui::textBox("")
@@ -38,6 +38,8 @@ constexpr auto kButton =
 constexpr auto kChangeButton = kButton.withFont(ui::arial(18, true)).tip("اضغط لتغيير السؤال");
 constexpr auto kNavigation = kButton.withFont(ui::arial(20.25, true));
 constexpr auto kStar = ui::image("Image1").size(240, 225).showing(&assets::star).hidden();
+
+constexpr int kSun = 22;
 
 constexpr ui::Row bar(std::string_view name, int index, int x1, int x2, int y) {
     return ui::line(name, index, x1, y, x2, y).outline(ui::kWhite, 2);
@@ -63,8 +65,8 @@ constexpr ui::Row kLayout[] = {
     bar("Line1", -1, 9900, 10440, 1800),
     kNumber.called("Label1", 1).text("3").at(9840, 1860, 735, 495),
     kEquals.called("Label3", 0).pos(8760, 1620),
-    kBox.called("Text2", 0).at(7800, 1260, 975, 555).tabAt(1),
-    kBox.called("Text2", 1).at(7800, 1860, 975, 555).tabAt(0),
+    kBox.called("Text2", 0).says("السؤال الأول: بسط الكسر").at(7800, 1260, 975, 555).tabAt(1),
+    kBox.called("Text2", 1).says("السؤال الأول: مقام الكسر").at(7800, 1860, 975, 555).tabAt(0),
     kButton.called("Command1").text("التصحيح").at(5160, 420, 1095, 555).tabAt(8),
     kChangeButton.called("Command2").text("(1)").at(11040, 540, 675, 675).tabAt(9),
     kNumber.called("Label4").text("7").at(5220, 1320, 915, 495).hidden(),
@@ -81,15 +83,25 @@ constexpr ui::Row kLayout[] = {
     bar("Line3", -1, 9840, 10440, 4080),
     kNumber.called("Label7", 1).text("15").at(9780, 4200, 675, 495),
     kEquals.called("Label3", 1).pos(9060, 3840),
-    kDarkBox.called("Text1", 0).at(8280, 3480, 855, 615).tabAt(3),
-    kDarkBox.called("Text1", 1).at(8280, 4080, 855, 615).tabAt(2),
+    kDarkBox.called("Text1", 0)
+        .says("السؤال الثاني: بسط الكسر في أبسط صورة")
+        .at(8280, 3480, 855, 615)
+        .tabAt(3),
+    kDarkBox.called("Text1", 1)
+        .says("السؤال الثاني: مقام الكسر في أبسط صورة")
+        .at(8280, 4080, 855, 615)
+        .tabAt(2),
     kButton.called("Command4").text("التصحيح").backColor(kPurple).at(5160, 2760, 1095, 555).tabAt(10),
     kChangeButton.called("Command3").text("(2)").backColor(kPurple).at(11040, 2760, 675, 675).tabAt(11),
     kNumber.called("Label8").text("2").at(5160, 3600, 915, 495).hidden(),
     bar("Line5", -1, 5160, 6000, 4080).hidden(),
     kNumber.called("Label9").text("3").at(5160, 4140, 915, 435).hidden(),
     kAnswerFrame.called("Shape4").at(4920, 3540, 1395, 1155),
-    kBox.called("Text3", 2).text("2").at(240, 4080, 915, 555).hidden(),
+    kBox.called("Text3", 2)
+        .says("السؤال الثالث: العدد المضروب فيه")
+        .text("2")
+        .at(240, 4080, 915, 555)
+        .hidden(),
 
     // Exercise 3: two fractions equal to a given one.
     kInstruction.called("Label11")
@@ -100,11 +112,14 @@ constexpr ui::Row kLayout[] = {
     bar("Line6", 1, 10140, 10800, 6660),
     kNumber.called("Label14", 1).text("3").at(10080, 6720, 825, 435),
     kEquals.called("Label3", 5).pos(9420, 6420),
-    kBox.called("Text3", 0).at(8580, 6060, 915, 555).tabAt(5),
-    kBox.called("Text3", 1).at(8580, 6600, 915, 555).tabAt(4),
+    kBox.called("Text3", 0).says("السؤال الثالث: بسط الكسر المساوي الأول").at(8580, 6060, 915, 555).tabAt(5),
+    kBox.called("Text3", 1).says("السؤال الثالث: مقام الكسر المساوي الأول").at(8580, 6600, 915, 555).tabAt(4),
     kEquals.called("Label3", 2).pos(8040, 6420),
-    kBox.called("Text3", 3).at(7200, 6060, 915, 555).tabAt(7),
-    kBox.called("Text3", 4).at(7200, 6600, 915, 555).tabAt(6),
+    kBox.called("Text3", 3).says("السؤال الثالث: بسط الكسر المساوي الثاني").at(7200, 6060, 915, 555).tabAt(7),
+    kBox.called("Text3", 4)
+        .says("السؤال الثالث: مقام الكسر المساوي الثاني")
+        .at(7200, 6600, 915, 555)
+        .tabAt(6),
     kButton.called("Command6").text("التصحيح").at(5160, 5280, 1095, 555).tabAt(12),
     kChangeButton.called("Command5").text("(3)").at(11040, 5340, 675, 675).tabAt(13),
     kEquals.called("Label3", 4).pos(6600, 6360).hidden(),
@@ -148,7 +163,7 @@ constexpr ui::Row kLayout[] = {
     kStar.idx(27).pos(4320, 6420),
     kStar.idx(28).pos(4440, 6660),
     kStar.idx(29).pos(3960, 6660),
-    ui::image("Image1", 22).at(120, 2340, 480, 480).showing(&assets::sun).hidden(),
+    ui::image("Image1", kSun).at(120, 2340, 480, 480).showing(&assets::sun).hidden(),
 };
 
 // Score pairs, earned over possible: exercises 1, 2, 3 and the total.
@@ -236,10 +251,31 @@ constexpr Ref kEqualFractionsAnswer[] = {{"Shape5"},     {"Label12", 0}, {"Label
 MixedExercises::MixedExercises() : Form("frmqo", "اسئلة منوعة", 11880, 8490, ui::rgb(0x400040)) {
     build(screenLayout());
     bindHandlers();
-    setDefaultButton("Command2");
+    // Enter changes the first question only while its answer boxes are empty, so it never throws
+    // away an answer the pupil typed.
+    setDefaultButton("Command2", [this] { return typed(kMixedNumberBoxes) == FractionText{}; });
     setCancelButton("Command9");
     bindBack("Command9");
     bindExit("Command10");
+    addSpokenTexts();
+}
+
+// Screen readers hear each score pair as one text, and the reward pictures as one count.
+void MixedExercises::addSpokenTexts() {
+    constexpr std::string_view kScoreNames[] = {"السؤال الأول: الدرجات ", "السؤال الثاني: الدرجات ",
+                                                "السؤال الثالث: الدرجات ", "المجموع: الدرجات "};
+    for (size_t i = 0; i < std::size(kScores); ++i)
+        addSpokenText([this, i, name = kScoreNames[i]] {
+            return std::string(name) + label(kScores[i][0].name).caption() + " من " +
+                   label(kScores[i][1].name).caption();
+        });
+    addSpokenText([this] {
+        int stars = 0;
+        for (const QWidget* picture : array("Image1"))
+            stars += ui::shown(*picture) && picture != &image("Image1", kSun);
+        return "عدد النجوم المضيئة " + fraction::numberText(stars) +
+               (ui::shown(image("Image1", kSun)) ? "، والشمس" : "");
+    });
 }
 
 void MixedExercises::bindHandlers() {
@@ -388,6 +424,7 @@ void MixedExercises::clearMarks() {
     for (std::string_view score :
          {"Label22", "Label21", "Label20", "Label19", "Label18", "Label17", "Label16", "Label15"})
         label(score).setCaption("0");
+    spokenTextsChanged();
 }
 
 // Reading and writing the widgets -------------------------------------------------------------------
@@ -444,6 +481,7 @@ void MixedExercises::apply(const Exercise& exercise, const mixed::Marking& marki
 void MixedExercises::addMarks(std::string_view scoreLabel, int amount) {
     ui::Label& score = label(scoreLabel);
     score.setCaption(fraction::numberText(fraction::value(score.caption()) + amount));
+    spokenTextsChanged();
 }
 
 } // namespace screens

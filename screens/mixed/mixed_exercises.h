@@ -30,6 +30,7 @@ class MixedExercises : public ui::Form {
 
   private:
     void bindHandlers();
+    void addSpokenTexts();
 
     void newMixedNumber();
     void showMixedNumberAsFraction();

@@ -16,10 +16,10 @@ constexpr auto kSolveButton =
 constexpr auto kNavigation = button("", "", ui::rgb(0x00C0C0), ui::arial(20.25, true)).size(1335, 675);
 
 constexpr ui::Row kScreen[] = {
-    kField.idx(0).at(10560, 1620, 915, 615).tabAt(0),
-    kField.idx(1).at(10560, 2280, 915, 615).tabAt(1),
-    kField.idx(2).at(9240, 1620, 915, 615).tabAt(2),
-    kField.idx(3).at(9240, 2280, 915, 615).tabAt(3),
+    kField.idx(0).says(texts::kFieldNames[0]).at(10560, 1620, 915, 615).tabAt(0),
+    kField.idx(1).says(texts::kFieldNames[1]).at(10560, 2280, 915, 615).tabAt(1),
+    kField.idx(2).says(texts::kFieldNames[2]).at(9240, 1620, 915, 615).tabAt(2),
+    kField.idx(3).says(texts::kFieldNames[3]).at(9240, 2280, 915, 615).tabAt(3),
     kSign.idx(0).pos(10140, 1980).text("+"),
     kSign.idx(1).pos(8880, 1980).text("="),
 

@@ -61,9 +61,9 @@ constexpr ui::Row result(std::string_view name, Box box, std::string_view text) 
 // The panel's widgets, showing the example 3 1/2 = 7/2.
 constexpr std::array<ui::Row, 12> mixedPanel(const PanelPlacement& p) {
     return {
-        panel::field(p, 0, p.numerator, "1", p.numeratorTab),
-        panel::field(p, 1, p.denominator, "2", p.denominatorTab),
-        panel::field(p, 2, p.whole, "3", p.wholeTab),
+        panel::field(p, 0, p.numerator, "1", p.numeratorTab).says("العدد الكسري: بسط الكسر"),
+        panel::field(p, 1, p.denominator, "2", p.denominatorTab).says("العدد الكسري: مقام الكسر"),
+        panel::field(p, 2, p.whole, "3", p.wholeTab).says("العدد الكسري: العدد الصحيح"),
         panel::bar("Line1", p.fieldBar),
         panel::at(ui::label("Label3"), p.equals)
             .text("=")

@@ -25,19 +25,19 @@ constexpr std::string_view kReciprocal = "المعكوس الضربي للكسر
 
 constexpr ui::Row kScreen[] = {
     // Multiplication problem, upper half.
-    kProduct.idx(0).pos(10080, 1320).tabAt(0),
-    kProduct.idx(1).pos(10080, 1980).tabAt(1),
+    kProduct.idx(0).says(texts::kProductFieldNames[0]).pos(10080, 1320).tabAt(0),
+    kProduct.idx(1).says(texts::kProductFieldNames[1]).pos(10080, 1980).tabAt(1),
     kSign.idx(0).pos(9660, 1680).text("×"),
-    kProduct.idx(2).pos(8760, 1320).tabAt(2),
-    kProduct.idx(3).pos(8760, 1980).tabAt(3),
+    kProduct.idx(2).says(texts::kProductFieldNames[2]).pos(8760, 1320).tabAt(2),
+    kProduct.idx(3).says(texts::kProductFieldNames[3]).pos(8760, 1980).tabAt(3),
     kButton.called("Command2").text(texts::kSolve).at(11040, 1320, 735, 1275).tabAt(4),
 
     // Division problem, lower half.
-    kQuotient.idx(0).pos(9960, 3360).tabAt(12),
-    kQuotient.idx(1).pos(9960, 3960).tabAt(13),
+    kQuotient.idx(0).says(texts::kQuotientFieldNames[0]).pos(9960, 3360).tabAt(12),
+    kQuotient.idx(1).says(texts::kQuotientFieldNames[1]).pos(9960, 3960).tabAt(13),
     kSign.idx(10).pos(9540, 3660).text("÷"),
-    kQuotient.idx(2).pos(8520, 3360).tabAt(14),
-    kQuotient.idx(3).pos(8520, 3960).tabAt(15),
+    kQuotient.idx(2).says(texts::kQuotientFieldNames[2]).pos(8520, 3360).tabAt(14),
+    kQuotient.idx(3).says(texts::kQuotientFieldNames[3]).pos(8520, 3960).tabAt(15),
     kButton.called("Command1").text(texts::kSolve).at(11040, 3360, 735, 1155).tabAt(16),
     ui::line("Line3", -1, 0, 3360, 11880, 3360).outline(ui::rgb(0xFF00FF), 3),
 

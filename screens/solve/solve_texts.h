@@ -15,6 +15,16 @@ inline constexpr std::string_view kSolve = "الحل";
 inline constexpr std::string_view kBack = "رجوع";
 inline constexpr std::string_view kExit = "خروج";
 
+// What screen readers call the problem's fields, a over b and c over d.
+inline constexpr std::string_view kFieldNames[] = {"بسط الكسر الأول", "مقام الكسر الأول", "بسط الكسر الثاني",
+                                                   "مقام الكسر الثاني"};
+inline constexpr std::string_view kProductFieldNames[] = {"الضرب: بسط الكسر الأول", "الضرب: مقام الكسر الأول",
+                                                          "الضرب: بسط الكسر الثاني",
+                                                          "الضرب: مقام الكسر الثاني"};
+inline constexpr std::string_view kQuotientFieldNames[] = {
+    "القسمة: بسط الكسر الأول", "القسمة: مقام الكسر الأول", "القسمة: بسط الكسر الثاني",
+    "القسمة: مقام الكسر الثاني"};
+
 // Explanations of the steps.
 inline constexpr std::string_view kCommonNumerators = "لأن المقام مشترك  نجمع البسط + البسط الثاني";
 inline constexpr std::string_view kAlikeDenominators = "المقامان متشابهان ولذلك نضع أحدهما مقام مشترك";

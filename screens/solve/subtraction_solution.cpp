@@ -18,10 +18,10 @@ constexpr std::string_view kInverseSum = "البسط الأول + المعكوس
 constexpr std::string_view kCrossDifference = "حاصل ضرب الطرفين - حاصل ضرب الوسطين";
 
 constexpr ui::Row kScreen[] = {
-    kField.idx(0).pos(10440, 1740).tabAt(0),
-    kField.idx(1).pos(10440, 2400).tabAt(1),
-    kField.idx(2).pos(9120, 1740).tabAt(2),
-    kField.idx(3).pos(9120, 2400).tabAt(3),
+    kField.idx(0).says(texts::kFieldNames[0]).pos(10440, 1740).tabAt(0),
+    kField.idx(1).says(texts::kFieldNames[1]).pos(10440, 2400).tabAt(1),
+    kField.idx(2).says(texts::kFieldNames[2]).pos(9120, 1740).tabAt(2),
+    kField.idx(3).says(texts::kFieldNames[3]).pos(9120, 2400).tabAt(3),
     kSign.idx(0).pos(10020, 2100).text("-"),
     kSign.idx(1).pos(8760, 2100).text("="),
 

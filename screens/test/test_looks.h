@@ -1,6 +1,8 @@
 // The looks the test screens share, as layout rows to copy with .idx(), .at() and .text().
 #pragma once
 
+#include <string_view>
+
 #include "ui/layout_row.h"
 
 namespace screens::test {
@@ -22,9 +24,34 @@ inline constexpr auto kAnswer = ui::textBox("Text1")
                                     .center()
                                     .rtl()
                                     .maxLen(4);
-// The score, right count over attempt count.
+// What screen readers call the answer boxes of a problem; the upper panel holds the first problem.
+struct AnswerNames {
+    std::string_view numerator, denominator, reducedNumerator, reducedDenominator, whole;
+    // The division test's first steps: the first fraction copied, the divisor turned upside down.
+    std::string_view copiedNumerator, copiedDenominator, reciprocalNumerator, reciprocalDenominator;
+};
+inline constexpr AnswerNames kFirstProblem{"المسألة الأولى: بسط الناتج",
+                                           "المسألة الأولى: مقام الناتج",
+                                           "المسألة الأولى: بسط الناتج في أبسط صورة",
+                                           "المسألة الأولى: مقام الناتج في أبسط صورة",
+                                           "المسألة الأولى: العدد الصحيح",
+                                           "المسألة الأولى: بسط الكسر الأول",
+                                           "المسألة الأولى: مقام الكسر الأول",
+                                           "المسألة الأولى: بسط مقلوب المقسوم عليه",
+                                           "المسألة الأولى: مقام مقلوب المقسوم عليه"};
+inline constexpr AnswerNames kSecondProblem{"المسألة الثانية: بسط الناتج",
+                                            "المسألة الثانية: مقام الناتج",
+                                            "المسألة الثانية: بسط الناتج في أبسط صورة",
+                                            "المسألة الثانية: مقام الناتج في أبسط صورة",
+                                            "المسألة الثانية: العدد الصحيح",
+                                            "المسألة الثانية: بسط الكسر الأول",
+                                            "المسألة الثانية: مقام الكسر الأول",
+                                            "المسألة الثانية: بسط مقلوب المقسوم عليه",
+                                            "المسألة الثانية: مقام مقلوب المقسوم عليه"};
+
+// The score, right count over attempt count; screen readers hear it as one text.
 inline constexpr auto kScore =
-    ui::label("").withFont(ui::arial(24, true)).foreColor(ui::kWhite).center().rtl().text("0");
+    ui::label("").withFont(ui::arial(24, true)).foreColor(ui::kWhite).center().rtl().text("0").silent();
 // Tick counters, hidden.
 inline constexpr auto kCounter = ui::label("").text("0").hidden();
 inline constexpr auto kInstruction =

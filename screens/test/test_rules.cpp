@@ -41,15 +41,17 @@ bool sameText(std::string_view typed, std::string_view expected) {
 
 } // namespace
 
+// Comparisons by value are exact, so a typed decimal counts by its value: 0.6 over 0.4 is 6 over 4,
+// though 0.6 / 0.4 is 1.4999999999999998 in binary floating point.
 bool isRight(Comparison kind, Pair typed, Pair expected) {
     switch (kind) {
     case Comparison::FractionValue:
-        return readablePair(typed) && quotient(typed) == quotient(expected);
+        return readablePair(typed) && fraction::sameRatio(typed.numerator, typed.denominator,
+                                                          expected.numerator, expected.denominator);
     case Comparison::FractionSize:
         return readablePair(typed) && std::abs(quotient(typed)) == std::abs(quotient(expected));
     case Comparison::NumberValue:
-        return readable(typed.numerator) &&
-               fraction::value(typed.numerator) == fraction::value(expected.numerator);
+        return readable(typed.numerator) && fraction::sameValue(typed.numerator, expected.numerator);
     case Comparison::NumberSize:
         return readable(typed.numerator) &&
                std::abs(fraction::value(typed.numerator)) == std::abs(fraction::value(expected.numerator));
@@ -57,7 +59,7 @@ bool isRight(Comparison kind, Pair typed, Pair expected) {
         return sameText(typed.numerator, expected.numerator) &&
                (expected.denominator.empty() || sameText(typed.denominator, expected.denominator));
     case Comparison::UnitOverWhole:
-        return readable(typed.numerator) && fraction::value(typed.numerator) == 1 &&
+        return readable(typed.numerator) && fraction::sameValue(typed.numerator, "1") &&
                !fraction::trimmed(typed.denominator).empty() &&
                fraction::trimmed(typed.denominator) == fraction::trimmed(expected.denominator);
     }

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -79,6 +80,9 @@ TestScreen::TestScreen(const TestSettings& settings)
     for (QPushButton* button : findChildren<QPushButton*>())
         ui::fitCaption(*button);
     bindEvents();
+    addSpokenText(
+        [this] { return "الدرجة " + label("Label3").caption() + " من " + label("Label4").caption(); });
+    addSpokenText([this] { return "عدد النجوم المضيئة " + text(static_cast<double>(litStars())); });
 }
 
 void TestScreen::bindEvents() {
@@ -101,7 +105,8 @@ void TestScreen::bindEvents() {
     if (!settings_.cancelButton.empty())
         setCancelButton(settings_.cancelButton);
     if (!settings_.defaultButton.empty())
-        setDefaultButton(settings_.defaultButton);
+        setDefaultButton(settings_.defaultButton,
+                         [this] { return answersEmpty(panelMadeBy(settings_.defaultButton)); });
 }
 
 void TestScreen::advanceCounter(std::string_view counter, int bound) {
@@ -166,6 +171,19 @@ void TestScreen::evaluate(const PanelSettings& panel) {
     reveal(panel.widgets);
 }
 
+// The panel whose problems a new button makes.
+const PanelSettings& TestScreen::panelMadeBy(std::string_view newButton) const {
+    return std::ranges::find(settings_.upper.newButtons, newButton) != settings_.upper.newButtons.end()
+               ? settings_.upper
+               : settings_.lower;
+}
+
+// Enter makes a new problem only while this is true, so it never throws away a typed answer.
+bool TestScreen::answersEmpty(const PanelSettings& panel) const {
+    return std::ranges::all_of(panel.widgets.answerBoxes,
+                               [this](int box) { return textBox("Text1", box).value().empty(); });
+}
+
 bool TestScreen::runs(const Guard& guard) const {
     return (guard.shown < 0 || ui::shown(textBox("Text1", guard.shown))) &&
            (guard.hidden < 0 || !ui::shown(textBox("Text1", guard.hidden)));
@@ -201,6 +219,13 @@ void TestScreen::hideRow(const PanelWidgets& widgets) {
 void TestScreen::addToScore(std::string_view count, double weight) {
     ui::Label& score = label(count);
     score.setCaption(text(fraction::value(score.caption()) + weight));
+    spokenTextsChanged();
+}
+
+int TestScreen::litStars() const {
+    const std::vector<QWidget*> stars = array("Image1");
+    return static_cast<int>(
+        std::ranges::count_if(stars, [](const QWidget* star) { return ui::shown(*star); }));
 }
 
 void TestScreen::rewardCheck() {
@@ -226,6 +251,7 @@ void TestScreen::clearScore() {
             star->hide();
     label("Label3").setCaption("0");
     label("Label4").setCaption("0");
+    spokenTextsChanged();
 }
 
 } // namespace screens

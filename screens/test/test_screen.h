@@ -103,11 +103,14 @@ class TestScreen : public ui::Form {
     void askFor(const test::PanelWidgets& widgets, const test::Completion& completion);
     void evaluate(const test::PanelSettings& panel);
     void mark(const test::Step& step);
+    const test::PanelSettings& panelMadeBy(std::string_view newButton) const;
+    bool answersEmpty(const test::PanelSettings& panel) const;
     bool runs(const test::Guard& guard) const;
     void reveal(const test::PanelWidgets& widgets);
     void hideRow(const test::PanelWidgets& widgets);
     void addToScore(std::string_view count, double weight);
     void rewardCheck();
+    int litStars() const;
     void lightStar();
     void clearScore();
 

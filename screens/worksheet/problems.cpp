@@ -15,7 +15,9 @@ struct Fill {
     int k, m, b;
 };
 
-// Row by row: the two fractions (numerator, denominator), then the two whole-number boxes.
+// Row by row: the two fractions (numerator, denominator), then the two whole-number boxes of that
+// row. Rows 3 and 4 number their whole-number boxes out of order: Text1(26) and Text1(27) stand in
+// row 3, Text1(24) and Text1(25) in row 4.
 constexpr Fill kFillTable[kRows][6] = {
     {{0, kLabel2, 5, 10, 1},
      {1, kLabel3, 6, 10, 2},
@@ -33,14 +35,14 @@ constexpr Fill kFillTable[kRows][6] = {
      {9, kLabel3, 20, 10, 2},
      {10, kLabel4, 18, 10, 1},
      {11, kLabel5, 19, 12, 2},
-     {24, kLabel4, 2, 7, 1},
-     {25, kLabel5, 7, 9, 2}},
+     {26, kLabel4, 11, 8, 1},
+     {27, kLabel5, 12, 7, 2}},
     {{12, kLabel2, 23, 10, 1},
      {13, kLabel3, 24, 10, 2},
      {14, kLabel4, 22, 10, 1},
      {15, kLabel5, 25, 12, 2},
-     {26, kLabel4, 11, 8, 1},
-     {27, kLabel5, 12, 7, 2}},
+     {24, kLabel4, 2, 7, 1},
+     {25, kLabel5, 7, 9, 2}},
     {{16, kLabel2, 27, 10, 1},
      {17, kLabel3, 30, 10, 2},
      {18, kLabel4, 4, 10, 1},

@@ -36,8 +36,7 @@ struct FilledBox {
 
 inline constexpr int kRows = 5;
 
-// The six boxes a row button (row 1 to 5) fills, in filling order. Rows 3 and 4 fill each other's
-// whole-number boxes.
+// The six boxes of its own row that a row button (row 1 to 5) fills, in filling order.
 std::array<FilledBox, 6> fillRow(int row, const CounterValues& counters);
 
 // The operator captions, in their cycling order.

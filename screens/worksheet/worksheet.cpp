@@ -1,6 +1,8 @@
 #include "screens/worksheet/worksheet.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
 
 #include "fraction/fraction.h"
 #include "screens/common/input.h"
@@ -78,10 +80,30 @@ constexpr ui::Row kHeader[] = {
     kCounter.called("Label5").at(3720, 720, 495, 495),
 };
 
+// What screen readers call each box: its problem and its part ("المسألة 3: بسط الكسر الثاني").
+const std::array<std::string, kBoxes>& boxNames() {
+    static const std::array<std::string, kBoxes> names = [] {
+        std::array<std::string, kBoxes> named;
+        for (int r = 0; r < kRows; ++r) {
+            const std::string problem = "المسألة " + std::to_string(r + 1) + ": ";
+            for (const auto& [k, ordinal] : {std::pair{0, "الأول"}, std::pair{1, "الثاني"}}) {
+                named[2 * (2 * r + k)] = problem + "بسط الكسر " + ordinal;
+                named[2 * (2 * r + k) + 1] = problem + "مقام الكسر " + ordinal;
+            }
+            named[kProblemRows[r].boxA] = problem + "العدد الصحيح الأول";
+            named[kProblemRows[r].boxB] = problem + "العدد الصحيح الثاني";
+        }
+        return named;
+    }();
+    return names;
+}
+
+ui::Row box(int index) { return kBox.idx(index).says(boxNames()[index]); }
+
 // A fraction: numerator and denominator boxes with the bar between them, centred under the numerator.
 void addFraction(std::vector<ui::Row>& items, int fraction, int left, const ProblemRow& row) {
-    items.push_back(kBox.idx(2 * fraction).at(left, row.numeratorTop, kFractionWidth, 300).maxLen(3));
-    items.push_back(kBox.idx(2 * fraction + 1).at(left, row.denominatorTop, kFractionWidth, 330).maxLen(3));
+    items.push_back(box(2 * fraction).at(left, row.numeratorTop, kFractionWidth, 300).maxLen(3));
+    items.push_back(box(2 * fraction + 1).at(left, row.denominatorTop, kFractionWidth, 330).maxLen(3));
     const int barLeft = left + (kFractionWidth - kBarWidth) / 2;
     items.push_back(ui::line("Line1", fraction, barLeft, row.barY, barLeft + kBarWidth, row.barY));
 }
@@ -90,9 +112,9 @@ void addRow(std::vector<ui::Row>& items, int r) {
     const ProblemRow& row = kProblemRows[r];
     items.push_back(kSmallButton.called(row.button).text(row.number).at(11040, row.middleTop, 495, 495));
     addFraction(items, 2 * r, kFirstFractionLeft, row);
-    items.push_back(kBox.idx(row.boxA).at(kBoxALeft, row.middleTop, 495, row.boxAHeight).maxLen(2));
+    items.push_back(box(row.boxA).at(kBoxALeft, row.middleTop, 495, row.boxAHeight).maxLen(2));
     addFraction(items, 2 * r + 1, kSecondFractionLeft, row);
-    items.push_back(kBox.idx(row.boxB).at(kBoxBLeft, row.middleTop, 495, 555).maxLen(2));
+    items.push_back(box(row.boxB).at(kBoxBLeft, row.middleTop, 495, 555).maxLen(2));
     // After the fractions, so the operator covers the edge of the boxes it overlaps by one pixel.
     items.push_back(kSmallButton.idx(r).text("+").at(kOperatorLeft, row.middleTop, 375, 375));
     items.push_back(kSmallButton.idx(r + kRows).text("=").at(kEqualsLeft, row.middleTop, 375, 375));

@@ -1,7 +1,11 @@
 // The main menu and the Back and Exit buttons of every screen, driven with clicks and keys.
+#include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "tests/support/driver.h"
 #include "ui/form.h"
@@ -67,6 +71,19 @@ TEST(Menu, EnterPressesTheFocusedButtonAndEscEndsTheProgram) {
     EXPECT_TRUE(ui::forms::loaded().empty());
 }
 
+TEST(Menu, AMinimizedScreenComesBackRestoredAndActiveFromItsButton) {
+    ui::Form& menu = driver::open("frmqqq");
+    driver::click(driver::find(menu, "Command10"));
+    driver::settle();
+    ui::Form& worksheet = *ui::forms::find("frmpq");
+    worksheet.showMinimized();
+    driver::settle();
+    driver::click(driver::find(menu, "Command10"));
+    driver::settle();
+    EXPECT_FALSE(worksheet.isMinimized());
+    EXPECT_TRUE(worksheet.isActiveWindow());
+}
+
 struct Navigation {
     const char* screen;
     const char* back;
@@ -125,6 +142,26 @@ TEST_P(BackAndExit, EscGoesBackWhereBackIsTheCancelButton) {
     driver::settle();
     EXPECT_EQ(ui::forms::find(GetParam().screen) == nullptr, GetParam().escGoesBack);
     EXPECT_NE(ui::forms::find("frmqqq"), nullptr);
+}
+
+// What a screen reader finds on the screen: a name on every text box, unique on the screen, and no
+// reward picture on its own.
+TEST_P(BackAndExit, ScreenReadersFindANameOnEveryTextBox) {
+    ui::Form& screen = openFromMenu();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&screen);
+    std::set<QString> names;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* element = window->child(i);
+        const QObject* widget = element->object();
+        EXPECT_FALSE(widget && widget->objectName().startsWith("Image1"))
+            << widget->objectName().toStdString();
+        if (element->role() != QAccessible::EditableText)
+            continue;
+        const QString name = element->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << widget->objectName().toStdString();
+        EXPECT_TRUE(names.insert(name).second) << name.toStdString();
+    }
+    EXPECT_EQ(names.size(), static_cast<size_t>(screen.findChildren<QLineEdit*>().size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, BackAndExit, testing::ValuesIn(kNavigation),

@@ -124,15 +124,34 @@ TEST(Fraction, DividesNeverDividesByZeroOrOverflows) {
     }
 }
 
-TEST(Fraction, ReductionKeepsTheLastDivisorUpTo100) {
+// The greatest common divisor, however large: a search up to 100 gave 200/400 as 2/4 and 202/404 as
+// 101/202, a wrong simplest form.
+TEST(Fraction, ReductionDividesByTheGreatestCommonDivisor) {
     const struct {
         std::string numerator, denominator;
         Reduction reduced;
     } rows[] = {
-        {"12", "18", {"2", "3", 6}},      {"7", "5", {"7", "5", 1}},   {"200", "400", {"2", "4", 100}},
-        {"286", "143", {"22", "11", 13}}, {"-6", "4", {"-3", "2", 2}}, {"-120", "240", {"-2", "4", 60}},
-        {"130", "-130", {"2", "-2", 65}}, {"0", "6", {"0", "1", 6}},   {" 324 ", "162", {"4", "2", 81}},
-        {"-105", "210", {"-3", "6", 35}}, {"1e20", "4", {"", "", 0}},  {"4", "1e300", {"", "", 0}},
+        {"12", "18", {"2", "3", 6}},
+        {"7", "5", {"7", "5", 1}},
+        {"200", "400", {"1", "2", 200}},
+        {"120", "-240", {"1", "-2", 120}},
+        {"202", "404", {"1", "2", 202}},
+        {"286", "143", {"2", "1", 143}},
+        {"-6", "4", {"-3", "2", 2}},
+        {"-120", "240", {"-1", "2", 120}},
+        {"130", "-130", {"1", "-1", 130}},
+        {"0", "6", {"0", "1", 6}},
+        {"0", "-6", {"0", "-1", 6}},
+        {" 324 ", "162", {"2", "1", 162}},
+        {"-105", "210", {"-1", "2", 105}},
+        {"48", "180", {"4", "15", 12}},
+        {"100", "400", {"1", "4", 100}},
+        {"2.5", "4", {"1.25", "2", 2}}, // the integer value of 2.5 is 2; the value itself is divided
+        {"6", "0.4", {"1", "0.0666666666666667", 6}}, // 0.4 has the integer value 0, which 6 divides
+        {"0", "0.4", {"0", "0.004", 100}},            // both integer values 0: every divisor divides both
+        {"9007199254740992", "4503599627370496", {"2", "1", 4503599627370496}}, // 2^53 over 2^52
+        {"1e20", "4", {"", "", 0}},
+        {"4", "1e300", {"", "", 0}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.numerator + "/" + row.denominator);
@@ -142,6 +161,8 @@ TEST(Fraction, ReductionKeepsTheLastDivisorUpTo100) {
         EXPECT_EQ(reduced.divisor, row.reduced.divisor);
     }
     EXPECT_EQ(fraction::reductionTooltip(6), "بقسمة البسط والمقام على  6");
+    EXPECT_EQ(fraction::reductionTooltip(202), "بقسمة البسط والمقام على  202");
+    EXPECT_EQ(fraction::reductionTooltip(4503599627370496), "بقسمة البسط والمقام على  4503599627370496");
 }
 
 TEST(Fraction, WholeNumberResult) {
@@ -186,10 +207,62 @@ TEST(Fraction, SameDenominatorComparesTrimmedText) {
 TEST(Fraction, MixedNumerator) {
     const struct {
         double whole, numerator, denominator, result;
-    } rows[] = {{3, 1, 2, 7}, {3, -1, 2, -7}, {-3, 1, 2, -5}, {3, 0, 2, 6}, {0, -4, 5, -4}};
+    } rows[] = {
+        {3, 1, 2, 7},    {3, -1, 2, -7}, {-3, 1, 2, -5},
+        {3, 0, 2, 6},    {0, -4, 5, -4}, {-3, -1, 2, -7}, // both negative: -(3 1/2), no longer -(-6 + 1) = 5
+        {-2, -2, 3, -8}, {-3, 0, 2, -6},
+    };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.whole) + " " + std::to_string(row.numerator));
         EXPECT_EQ(fraction::mixedNumerator(row.whole, row.numerator, row.denominator), row.result);
+    }
+}
+
+// Each text is the exact decimal it is written as, compared with no rounding; one double can stand
+// for two different numbers (0.1 and 0.10000000000000001), and a quotient can leave the doubles' range.
+TEST(Fraction, ExactComparisonByValue) {
+    const std::string sevens = "0." + std::string(20000, '7');
+    const struct {
+        std::string a, b, c, d; // a = c, or a/b = c/d when b is not empty
+        bool same;
+    } rows[] = {
+        {"15.0", "", " +015 ", "", true},
+        {"1.5E+1", "", "15", "", true},
+        {"0.001", "", "1e-3", "", true},
+        {"0", "", "-0e999999999999999999999", "", true},
+        {"1e308", "", "1" + std::string(308, '0'), "", true},
+        {"-15", "", "15", "", false},
+        {"0.1", "", "0.10000000000000001", "", false},
+        {sevens, "", sevens + "000", "", true},
+        {sevens, "", sevens + "1", "", false},
+        {"15", "", "", "", false},
+        {"-", "", "-", "", false},
+        {"0.6", "0.4", "6", "4", true},   // 1.4999999999999998 in binary floating point
+        {"1.4", "1.5", "14", "15", true}, // 0.9333333333333332 against 0.9333333333333333
+        {"0.3", "0.1", "3", "1", true},   // 2.9999999999999996 against 3
+        {"-6", "4", "6", "-4", true},
+        {"6", "4", "-6", "4", false},
+        {"0", "5", "0", "-2", true},
+        {"5", "0", "5", "0", false}, // no denominator may be zero
+        {"5", "-", "5", "6", false},
+        {"1e308", "1e-300", "1e300", "1e-308", true},
+        {"1e308", "1e-300", "1e300", "1.000000000000001e-308", false},
+        {"2", "3", "0.6666666666666666", "1", false},
+        {"123456789123456789", "987654321987654321", "13717421", "109739369", true},
+        {"123456789123456789", "987654321987654321", "13717421", "109739370", false},
+        {sevens, sevens, "2", "2", true},
+        {sevens, "7", "1", "9", false}, // 0.777...7 falls short of 7/9
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.a.substr(0, 40) + "/" + row.b.substr(0, 40) + " and " + row.c.substr(0, 40) + "/" +
+                     row.d.substr(0, 40));
+        if (row.b.empty()) {
+            EXPECT_EQ(fraction::sameValue(row.a, row.c), row.same);
+            EXPECT_EQ(fraction::sameValue(row.c, row.a), row.same);
+        } else {
+            EXPECT_EQ(fraction::sameRatio(row.a, row.b, row.c, row.d), row.same);
+            EXPECT_EQ(fraction::sameRatio(row.c, row.d, row.a, row.b), row.same);
+        }
     }
 }
 

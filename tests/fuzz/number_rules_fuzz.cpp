@@ -1,14 +1,15 @@
 // A fuzz target for the number rules: every rule is run on texts made of the input's bytes, and its
 // result is checked against a reference written independently of fraction.cpp (a hand-written grammar,
-// strtod and printf from the C library, nearbyint for rounding, a gcd for the reduction). Any
-// disagreement prints the input's texts and aborts. Built with libFuzzer by `make fuzz`, and as a
-// plain program that replays the committed corpus in the test suite.
+// strtod and printf from the C library, nearbyint for rounding, Euclid's gcd for the reduction, doubles
+// for the exact comparison where doubles are exact enough). Any disagreement prints the input's texts
+// and aborts. Built with libFuzzer by `make fuzz`, and as a plain program that replays the committed
+// corpus in the test suite.
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <numeric>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -146,8 +147,19 @@ void checkRounding(double value) {
     check(fraction::integerValue(value) == referenceInteger(value), "integer value", show(value));
 }
 
-// The reduction keeps the largest divisor up to 100 of both integer values: the largest divisor
-// up to 100 of their gcd (every divisor when both are 0).
+// The reduction divides by the greatest common divisor of both integer values, found here by
+// Euclid's algorithm on magnitudes; when both are 0, every divisor divides both and 100 is kept.
+std::int64_t referenceGcd(std::int64_t a, std::int64_t b) {
+    a = a < 0 ? -a : a; // |values| are at most 2^53
+    b = b < 0 ? -b : b;
+    while (b != 0) {
+        const std::int64_t rest = a % b;
+        a = b;
+        b = rest;
+    }
+    return a;
+}
+
 void checkReduction(std::string_view numerator, std::string_view denominator) {
     const fraction::Reduction reduction = fraction::reduce(numerator, denominator);
     const auto n = referenceInteger(fraction::value(numerator));
@@ -157,21 +169,82 @@ void checkReduction(std::string_view numerator, std::string_view denominator) {
               "no reduction without integer values");
         return;
     }
-    const std::int64_t gcd = std::gcd(*n, *d);
-    int expected = 100;
-    while (gcd != 0 && gcd % expected != 0)
-        --expected;
+    const std::int64_t gcd = referenceGcd(*n, *d);
+    const std::int64_t expected = gcd == 0 ? 100 : gcd;
     check(reduction.divisor == expected, "reduction divisor", std::to_string(reduction.divisor));
     const double n0 = fraction::value(numerator), d0 = fraction::value(denominator);
-    check(reduction.numerator == fraction::numberText(n0 / expected), "reduced numerator",
-          reduction.numerator);
-    check(reduction.denominator == fraction::numberText(d0 / expected), "reduced denominator",
+    const double by = static_cast<double>(expected);
+    check(reduction.numerator == fraction::numberText(n0 / by), "reduced numerator", reduction.numerator);
+    check(reduction.denominator == fraction::numberText(d0 / by), "reduced denominator",
           reduction.denominator);
-    // Whole values below 1e15 are written exactly, so the reduced pair times the divisor gives them back.
+    // Whole values below 1e15 are written exactly, so the reduced pair times the divisor gives them back,
+    // the reduced pair has no common divisor left, and it is the same number as N over D.
     if (n0 == *n && d0 == *d && std::fabs(n0) < 1e15 && std::fabs(d0) < 1e15) {
-        check(fraction::value(reduction.numerator) * expected == n0, "reduced numerator divides exactly");
-        check(fraction::value(reduction.denominator) * expected == d0, "reduced denominator divides exactly");
+        check(fraction::value(reduction.numerator) * by == n0, "reduced numerator divides exactly");
+        check(fraction::value(reduction.denominator) * by == d0, "reduced denominator divides exactly");
+        if (gcd != 0) {
+            const auto rn = referenceInteger(fraction::value(reduction.numerator));
+            const auto rd = referenceInteger(fraction::value(reduction.denominator));
+            check(rn && rd && referenceGcd(*rn, *rd) == 1, "reduced pair is in lowest terms");
+        }
+        // Only for texts that are those whole numbers exactly: 1.0000000000000001 reads as the double 1.
+        const bool exactlyWhole = fraction::sameValue(numerator, std::to_string(*n)) &&
+                                  fraction::sameValue(denominator, std::to_string(*d));
+        if (d0 != 0 && exactlyWhole)
+            check(fraction::sameRatio(reduction.numerator, reduction.denominator, numerator, denominator),
+                  "reduced pair has the same value");
     }
+}
+
+// The number part of a numeric text with its sign turned: "-x" for "x" or "+x", "x" for "-x".
+std::string negated(std::string_view text) {
+    const std::optional<std::string> number = numberPart(text);
+    if (!number)
+        return std::string(text);
+    if (number->starts_with('-'))
+        return number->substr(1);
+    return "-" + (number->starts_with('+') ? number->substr(1) : *number);
+}
+
+// Digits of the mantissa from the first non-zero one to the last non-zero one.
+std::size_t significantDigits(const std::string& number) {
+    const std::string mantissa = number.substr(0, number.find_first_of("eE"));
+    std::string digits;
+    for (char c : mantissa)
+        if (isDigit(c))
+            digits += c;
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0;
+    return digits.find_last_not_of('0') - first + 1;
+}
+
+// The exact comparison against doubles: an exact equality is an equality of the doubles too, and two
+// numbers of at most 15 significant digits in the normal range with one double are the same number
+// (15 decimal digits survive the way through a double). A ratio is itself, and its negatives.
+void checkExactComparison(std::string_view a, std::string_view b) {
+    const std::optional<double> x = referenceValue(a), y = referenceValue(b);
+    const bool same = fraction::sameValue(a, b);
+    check(fraction::sameValue(a, a) == x.has_value(), "a numeric text has its own value");
+    check(same == fraction::sameValue(b, a), "the same value both ways");
+    if (!x || !y) {
+        check(!same, "a text that is not numeric has no value to compare");
+        return;
+    }
+    if (same)
+        check(*x == *y, "same exact value, different doubles");
+    const bool shortAndNormal =
+        significantDigits(*numberPart(a)) <= 15 && significantDigits(*numberPart(b)) <= 15 &&
+        (*x == 0 || std::fabs(*x) >= DBL_MIN) && (*y == 0 || std::fabs(*y) >= DBL_MIN);
+    if (shortAndNormal && *x == *y)
+        check(same, "15 significant digits and one double, but not the same value");
+    check(fraction::sameRatio(a, "1", b, "1") == same, "a ratio over 1 is its numerator");
+    const bool ratio = *y != 0;
+    check(fraction::sameRatio(a, b, a, b) == ratio, "a ratio is itself");
+    check(fraction::sameRatio(a, b, negated(a), negated(b)) == ratio, "a ratio is the ratio of negatives");
+    check(fraction::sameRatio(b, b, "1", "1") == ratio, "a number over itself is 1");
+    if (ratio && *x != 0)
+        check(!fraction::sameRatio(a, b, negated(a), b), "a ratio is not its negative");
 }
 
 void checkWholeNumber(std::string_view numerator, std::string_view denominator) {
@@ -226,6 +299,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (double computed : {n + d, n - d, n * d, n / d})
         checkNumberText(computed);
     checkReduction(numeratorText, denominatorText);
+    checkExactComparison(numeratorText, denominatorText);
     checkWholeNumber(numeratorText, denominatorText);
     if (size >= sizeof(double)) {
         double raw;

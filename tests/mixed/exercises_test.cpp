@@ -165,9 +165,9 @@ TEST(MixedMarking, SimplestFormEarnsTwoWhenFullyReducedAndOneOnTheWay) {
         FractionText typed;
         const Marking& marking;
     } rows[] = {
-        {{"2", "3"}, full},   {{"4", "6"}, partly}, {{"8", "12"}, partly}, {{"10", "15"}, none},
-        {{"20", "30"}, none}, {{"2", "0"}, none},   {{"0", "0"}, none},    {{"", "3"}, none},
-        {{"-", "3"}, none},   {{"3", "2"}, none},
+        {{"2", "3"}, full},   {{"4", "6"}, partly}, {{"8", "12"}, partly},    {{"10", "15"}, none},
+        {{"20", "30"}, none}, {{"2", "0"}, none},   {{"0", "0"}, none},       {{"", "3"}, none},
+        {{"-", "3"}, none},   {{"3", "2"}, none},   {{"0.2", "0.3"}, partly}, // exactly 2/3, not in binary
     };
     for (const auto& row : rows)
         EXPECT_EQ(markSimplestForm("10", {"2", "3"}, row.typed), row.marking)
@@ -179,9 +179,10 @@ TEST(MixedMarking, EqualFractionsExceptTheGivenOne) {
     const struct {
         FractionText typed;
         bool equal;
-    } rows[] = {{{"10", "6"}, true},  {{"15", "9"}, true},  {{"-5", "-3"}, true}, {{"5", "3"}, false},
-                {{"5.0", "3"}, true}, {{"10", "7"}, false}, {{"10", "0"}, false}, {{"", "6"}, false},
-                {{"10", "-"}, false}, {{"0", "0"}, false}};
+    } rows[] = {
+        {{"10", "6"}, true},  {{"15", "9"}, true},  {{"-5", "-3"}, true},  {{"5", "3"}, false},
+        {{"5.0", "3"}, true}, {{"10", "7"}, false}, {{"10", "0"}, false},  {{"", "6"}, false},
+        {{"10", "-"}, false}, {{"0", "0"}, false},  {{"1.5", "0.9"}, true}}; // exactly 5/3, not in binary
     for (const auto& row : rows)
         EXPECT_EQ(isEqualFraction(row.typed, given), row.equal)
             << row.typed.numerator << "/" << row.typed.denominator;

@@ -125,7 +125,16 @@ TEST_F(MixedScreen, AnswerBoxesKeepOnlyNumbersAndSelectTheirTextOnFocus) {
     EXPECT_EQ(driver::find<QLineEdit>(*screen_, "Text1(1)").selectedText(), "-5");
 }
 
-TEST_F(MixedScreen, EnterInAnAnswerBoxChangesTheFirstQuestion) {
+// Enter changes the first question only while its own answer boxes are empty.
+TEST_F(MixedScreen, EnterInAnAnswerBoxChangesTheFirstQuestionUnlessItsAnswerIsTyped) {
+    const std::string first = text("Label1(2)") + " " + fraction("Label1(0)", "Label1(1)");
+    type("Text2(1)", "4");
+    driver::key(widget("Text2(1)"), Qt::Key_Return);
+    EXPECT_EQ(text("Label1(2)") + " " + fraction("Label1(0)", "Label1(1)"), first);
+    EXPECT_EQ(text("Text2(1)"), "4");
+
+    type("Text2(1)", "");
+    driver::key(widget("Text2(1)"), Qt::Key_Backspace);
     type("Text3(0)", "4");
     driver::key(widget("Text3(0)"), Qt::Key_Return);
     EXPECT_EQ(text("Label1(2)") + " " + fraction("Label1(0)", "Label1(1)"), "3 2/4");

@@ -1,6 +1,8 @@
 // The mixed-number panel, the same on the three worked-solution screens but for its reset value.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tests/solve/solve_support.h"
 #include "ui/form.h"
 
@@ -47,6 +49,12 @@ TEST_P(Panel, ShowsTheMixedNumberAsOneFraction) {
         screen.unload();
         driver::settle();
     }
+    // A negative numerator makes the whole mixed number negative, whatever the whole part's sign:
+    // -3 and -1/2 is -(3 1/2), not -(2·(-3) + 1).
+    ui::Form& screen = open();
+    driver::overtype(field(screen, 2), "-3");
+    driver::overtype(field(screen, 0), "-1");
+    EXPECT_EQ(result(screen), Fraction("-7", "2"));
 }
 
 TEST_P(Panel, RefusesAZeroOrNegativeDenominatorAndRecomputesWithTheResetValue) {
@@ -97,6 +105,22 @@ TEST_P(Panel, TheFocusedFieldAloneIsFramedAndTheBackgroundTakesTheFramesOff) {
     for (int index : {0, 1, 2})
         EXPECT_FALSE(field(screen, index).hasFrame());
     EXPECT_EQ(text(screen, "Label7"), solve::kBackgroundPrompt);
+}
+
+TEST_P(Panel, TabIntoAFieldFramesItAndSelectsNothing) {
+    ui::Form& screen = open();
+    std::set<int> reached;
+    for (int step = 0; step < 50 && reached.size() < 3; ++step) {
+        driver::key(*QApplication::focusWidget(), Qt::Key_Tab);
+        for (int index : {0, 1, 2}) {
+            if (QApplication::focusWidget() != &field(screen, index))
+                continue;
+            reached.insert(index);
+            EXPECT_TRUE(field(screen, index).hasFrame()) << index;
+            EXPECT_EQ(field(screen, index).selectedText(), "") << index;
+        }
+    }
+    EXPECT_EQ(reached.size(), 3U);
 }
 
 TEST_P(Panel, FieldsAreLimitedAsTheScreenSays) {

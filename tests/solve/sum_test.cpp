@@ -1,4 +1,6 @@
 // The addition and subtraction worked-solution screens, typed and clicked as a pupil would.
+#include <QAccessible>
+
 #include <gtest/gtest.h>
 
 #include "tests/solve/solve_support.h"
@@ -32,11 +34,11 @@ const Example kExamples[] = {
      "Command1",
      {"1 + (-1)", "3", "0", "3", "0", "1", "0"},
      {0, 1, 2, 3, 4}},
-    // The search stops at 100: 200/400 is reduced to 2/4, not 1/2.
+    // Reduced by the greatest common divisor, 200.
     {"frmqaa",
      {"100", "400", "100", "400"},
      "Command1",
-     {"100 + 100", "400", "200", "400", "2", "4", ""},
+     {"100 + 100", "400", "200", "400", "1", "2", ""},
      {0, 1, 2, 3}},
     {"frmqaa",
      {"1", "2", "1", "3"},
@@ -189,6 +191,11 @@ TEST_P(SumScreens, StepBoxesAndTheBackgroundExplainThemselves) {
     press(screen, "Command1");
     driver::click(solve::box(screen, 4));
     EXPECT_EQ(text(screen, "Label7"), std::string(solve::kReducedBy) + "6");
+    // A screen reader hears the same explanation as the box's description.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&solve::box(screen, 4))
+                  ->text(QAccessible::Description)
+                  .toStdString(),
+              std::string(solve::kReducedBy) + "6");
     EXPECT_EQ(solve::tooltip(solve::box(screen, 5)), std::string(solve::kReducedBy) + "6");
     driver::click(solve::box(screen, 1));
     EXPECT_EQ(text(screen, "Label7"), "المقامان متشابهان ولذلك نضع أحدهما مقام مشترك");

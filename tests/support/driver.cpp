@@ -71,7 +71,7 @@ MessageBoxes::MessageBoxes() : timer_(new QTimer) {
         if (!box || !box->isVisible())
             return;
         QAbstractButton* ok = box->button(QMessageBox::Ok);
-        seen_.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
+        seen_.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->windowFlags(),
                          ok->text().toStdString(), box->layoutDirection() == Qt::RightToLeft});
         ok->click();
     });

@@ -45,6 +45,7 @@ class MessageBoxes {
   public:
     struct Seen {
         std::string title, text;
+        Qt::WindowFlags flags;
         std::string okCaption;
         bool rightToLeft;
     };

@@ -88,6 +88,15 @@ TEST(AdditionTest, AFullyRightFirstProblemLightsAStarAtItsSecondStep) {
     EXPECT_FALSE(shown(form, "Label2", 10));
 }
 
+TEST(AdditionTest, ATypedDecimalCountsByItsExactValue) {
+    ui::Form& form = openStill("frmaddq");
+    setCounters(form, 0, 18);
+    press(form, "Command5"); // 1/4 + 5/4 = 6/4, reduced 3/2; 0.6 / 0.4 is 1.4999999999999998 in binary
+    answer(form, {{9, "0.6"}, {8, "0.4"}, {7, "3"}, {6, "2"}});
+    press(form, "Command7");
+    EXPECT_EQ(score(form), "2/2");
+}
+
 struct ReducedAnswer {
     const char *resultNumerator, *resultDenominator, *reducedNumerator, *reducedDenominator;
     const char* score;

@@ -1,11 +1,15 @@
 // What every test screen does alike, driven through the addition and the subtraction test: the answer
 // boxes, the levels, new problems, evaluating empty boxes, clear, the tick counters and the stars.
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include "tests/test/screen_driver.h"
 
@@ -114,11 +118,26 @@ TEST_P(EveryTestScreen, NewProblemOpensThePanelAgainAndLeavesTheScoreAlone) {
     }
 }
 
+// The texts a screen reader finds on the screen beside its widgets.
+std::vector<std::string> spokenTexts(ui::Form& form) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    std::vector<std::string> texts;
+    for (int i = 0; i < window->childCount(); ++i)
+        if (!window->child(i)->object())
+            texts.push_back(window->child(i)->text(QAccessible::Name).toStdString());
+    return texts;
+}
+
 TEST_P(EveryTestScreen, EvaluatingEmptyBoxesCountsTheShownStepsAsAttempts) {
     ui::Form& form = openStill(GetParam().name);
+    EXPECT_EQ(spokenTexts(form), (std::vector<std::string>{"الدرجة 0 من 0", "عدد النجوم المضيئة 0"}));
     press(form, "Command3");
     EXPECT_EQ(score(form), std::string("0/") + GetParam().emptyLowerStart);
     EXPECT_TRUE(litStars(form).empty());
+    EXPECT_EQ(spokenTexts(form)[0], std::string("الدرجة 0 من ") + GetParam().emptyLowerStart);
+    form.label("Label4").setCaption(GetParam().gatePassingAttempts);
+    form.label("Label3").setCaption("9");
+    EXPECT_EQ(spokenTexts(form)[1], "عدد النجوم المضيئة 1");
 }
 
 TEST_P(EveryTestScreen, ClearResetsTheScoreAndASecondClearChangesNothing) {
@@ -193,6 +212,41 @@ TEST_P(AllFourTestScreens, EveryButtonCaptionFitsWithinItsButton) {
         const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), room.width())
             << button->objectName().toStdString();
+    }
+}
+
+double luminance(QColor c) {
+    const auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(QColor a, QColor b) {
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Where to type must be seen: on each side, the edge of an empty answer box stands out from the
+// screen's ground by at least 3 : 1 (in its outer or its inner line).
+TEST_P(AllFourTestScreens, EmptyAnswerBoxesStandOutFromTheGroundOnEachSide) {
+    ui::Form& form = openStill(GetParam());
+    const QColor ground = form.palette().color(QPalette::Window);
+    for (int index : {0, 5}) {
+        QLineEdit& answer = box(form, index);
+        answer.clear();
+        const QImage drawn = answer.grab().toImage();
+        const QRect r = drawn.rect();
+        const QPoint middle = r.center();
+        const QPoint sides[][2] = {{{middle.x(), 0}, {middle.x(), 1}},
+                                   {{0, middle.y()}, {1, middle.y()}},
+                                   {{middle.x(), r.bottom()}, {middle.x(), r.bottom() - 1}},
+                                   {{r.right(), middle.y()}, {r.right() - 1, middle.y()}}};
+        for (const auto& [outer, inner] : sides)
+            EXPECT_GE(std::max(contrast(drawn.pixelColor(outer), ground),
+                               contrast(drawn.pixelColor(inner), ground)),
+                      3)
+                << index << " at " << outer.x() << "," << outer.y();
     }
 }
 

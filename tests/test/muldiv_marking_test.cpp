@@ -41,11 +41,11 @@ const MarkingCase kCases[] = {
     {"TimesWholeBoxIgnoresTheSign", "frmqd", Made::Level1, 0, 4, false,
      {{0, "108"}, {1, "54"}, {4, "-2"}}, "1.5/1.5"},
     {"TimesWholeBoxEmpty", "frmqd", Made::Level1, 0, 4, false, {}, "0/1.5"},
-    // 8/15 × -15/16 = -120/240, reduced -2/4 (by 60): -1/2 has the size but not the term 2.
+    // 8/15 × -15/16 = -120/240, reduced -1/2 (by 120): -2/4 has the size but not the term 1.
     {"TimesReducedPairNeedsATermOfTheReducedLabels", "frmqd", Made::Level2, 138, 34, false,
-     {{0, "-120"}, {1, "240"}, {2, "-1"}, {3, "2"}}, "1.5/2"},
+     {{0, "-120"}, {1, "240"}, {2, "-2"}, {3, "4"}}, "1.5/2"},
     {"TimesReducedPairSignLeftOut", "frmqd", Made::Level2, 138, 34, false,
-     {{0, "-120"}, {1, "240"}, {2, "2"}, {3, "4"}}, "2/2"},
+     {{0, "-120"}, {1, "240"}, {2, "1"}, {3, "2"}}, "2/2"},
     // Above at level 2, 0/0: -1/2 × -1 = 1/2.
     {"TimesUpperLevelTwo", "frmqd", Made::Level2, 0, 0, true, {{9, "-1"}, {8, "-2"}}, "1/1"},
 
@@ -61,6 +61,9 @@ const MarkingCase kCases[] = {
     {"OverZeroInTheReciprocal", "frmqdv", Made::Start, 0, 0, false, {{15, "0"}, {14, "1"}}, "0/2.5"},
     // -10/9 ÷ -13/13 = -130/-117, reduced -10/-9: 10/9 has the value but not the numerator's text.
     {"OverReducedNumeratorByText", "frmqdv", Made::Level2, 0, 0, false, {{2, "10"}, {3, "9"}}, "0.5/2.5"},
+    // 10/15 ÷ -16/12 = 120/-240, reduced by 120 to 1/-2.
+    {"OverReducedByTheGreatestCommonDivisor", "frmqdv", Made::Level2, 14, 51, false,
+     {{17, "10"}, {16, "15"}, {15, "12"}, {14, "-16"}, {0, "120"}, {1, "-240"}, {2, "1"}, {3, "-2"}}, "2.5/2.5"},
     {"OverReciprocalKeepsNoSign", "frmqdv", Made::Level2, 0, 0, false,
      {{17, "-10"}, {16, "9"}, {15, "13"}, {14, "13"}}, "1/2.5"},
     // 12/3 ÷ 6/9 = 108/18, reduced 6/1 and whole 6.

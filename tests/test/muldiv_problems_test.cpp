@@ -65,9 +65,9 @@ const Made kMade[] = {
     {&kTimesLower1, 0, 4, {12, 6, 9, 9}, {{4, "12 × 9"}, {5, "6 × 9"}}, "108", "54", {"", "", "2", false, true}},
     {&kTimesLower2, 0, 0, {-10, 9, -13, 13}, {{4, "-10 × -13"}, {5, "9 × 13"}}, "130", "117",
      {"10", "9", "", true, false}},
-    // The largest common divisor not above 100 is 60, not 120.
+    // Reduced by the greatest common divisor, 120.
     {&kTimesLower2, 138, 34, {8, 15, -15, 16}, {{4, "8 × -15"}, {5, "15 × 16"}}, "-120", "240",
-     {"-2", "4", "", true, false}},
+     {"-1", "2", "", true, false}},
     {&kOverUpper1, 0, 0, {1, 2, 5}, {{22, "1"}, {18, "2"}, {11, "5"}, {12, "1"}}, "1", "10",
      {"", "", "", false, false}},
     {&kOverUpper1, 9, 0, {10, 2, 5}, {{22, "10"}, {18, "2"}, {11, "5"}, {12, "1"}}, "10", "10",
@@ -85,10 +85,13 @@ const Made kMade[] = {
     {&kOverLower2, 0, 0, {-10, 9, -13, 13},
      {{23, "-13"}, {24, "13"}, {25, "9"}, {26, "-10"}, {4, "-10 × 13"}, {5, "9 × -13"}}, "-130", "-117",
      {"-10", "-9", "", true, false}},
-    // 65 divides both, 130 would be above the search's limit.
+    // Reduced by 130, the sign staying in the denominator.
     {&kOverLower2, 0, 16, {10, 10, -13, 13},
      {{23, "-13"}, {24, "13"}, {25, "10"}, {26, "10"}, {4, "10 × 13"}, {5, "10 × -13"}}, "130", "-130",
-     {"2", "-2", "-1", true, true}},
+     {"1", "-1", "-1", true, true}},
+    {&kOverLower2, 14, 51, {10, 15, -16, 12},
+     {{23, "-16"}, {24, "12"}, {25, "15"}, {26, "10"}, {4, "10 × 12"}, {5, "15 × -16"}}, "120", "-240",
+     {"1", "-2", "", true, false}},
 };
 // clang-format on
 
@@ -129,15 +132,6 @@ std::int64_t exactInteger(const std::string& text) {
     const std::int64_t number = std::stoll(text);
     EXPECT_EQ(std::to_string(number), text);
     return number;
-}
-
-// The largest divisor of the greatest common divisor that is not above 100.
-std::int64_t divisorUpTo100(std::int64_t n, std::int64_t d) {
-    const std::int64_t common = std::gcd(n, d);
-    std::int64_t divisor = 100;
-    while (common % divisor != 0)
-        --divisor;
-    return divisor;
 }
 
 // The uncancelled product as the pupil writes it: a·c over b·d, or a·d over b·c for a quotient; a
@@ -194,7 +188,7 @@ void checkSolution(const Sweep& sweep, const Problem& p) {
 
     const WholeRule rule = ruleOf(panel);
     const Completion done = complete(rule, s.n, s.d);
-    const std::int64_t g = divisorUpTo100(n, d);
+    const std::int64_t g = std::gcd(n, d);
     const bool whole = n % d == 0;
     const bool reduces = g > 1 && !(whole && rule == kOr);
     EXPECT_EQ(done.reducedNumerator, reduces ? text(n / g) : "") << s.n << "/" << s.d;

@@ -236,7 +236,7 @@ TEST(DivisionTest, AFifthCharacterCannotBeTyped) {
     EXPECT_EQ(box(form, 0).text(), "-123");
 }
 
-TEST(DivisionTest, EnterInAnAnswerBoxMakesANewLowerProblemAtLevelTwoOnly) {
+TEST(DivisionTest, EnterMakesANewLowerProblemAtLevelTwoOnlyWhileItsBoxesAreEmpty) {
     ui::Form& form = openStill("frmqdv");
     setCounters(form, 0, 0);
     typeAnswers(form, {{0, "7"}});
@@ -245,13 +245,20 @@ TEST(DivisionTest, EnterInAnAnswerBoxMakesANewLowerProblemAtLevelTwoOnly) {
     EXPECT_EQ(box(form, 0).text(), "7");
 
     press(form, "Option2");
-    setCounters(form, 0, 16);
+    const std::string problem = caption(form, "Label1", 0) + "/" + caption(form, "Label1", 2);
+    ASSERT_NE(problem, "10/-16");
+    setCounters(form, 14, 51);
     typeAnswers(form, {{0, "7"}});
     driver::key(box(form, 0), Qt::Key_Return);
-    EXPECT_EQ(caption(form, "Label1", 0), "10"); // 10/10 ÷ -13/13
-    EXPECT_EQ(caption(form, "Label1", 8), "2");
+    EXPECT_EQ(caption(form, "Label1", 0) + "/" + caption(form, "Label1", 2), problem); // a typed answer stays
+    EXPECT_EQ(box(form, 0).text(), "7");
+
+    typeAnswers(form, {{0, ""}});
+    driver::key(box(form, 0), Qt::Key_Backspace);
+    driver::key(box(form, 0), Qt::Key_Return);
+    EXPECT_EQ(caption(form, "Label1", 0), "10"); // 10/15 ÷ -16/12 = 120/-240, reduced by 120
+    EXPECT_EQ(caption(form, "Label1", 8), "1");
     EXPECT_EQ(caption(form, "Label1", 9), "-2");
-    EXPECT_EQ(box(form, 0).text(), "");
 }
 
 } // namespace

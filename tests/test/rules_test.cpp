@@ -24,11 +24,12 @@ constexpr CompletionCase kCompletions[] = {
     {kOr, "0", "6", {"", "", "0", false, true}},     // a zero result asks for the whole box
     {kAnd, "0", "6", {"", "", "0", false, true}},    //
     {kOr, "2", "2", {"", "", "1", false, true}},     // the whole number replaces the reduced pair
-    {kOr, "286", "143", {"", "", "2", false, true}}, // the search stops at 100: only 13 is found
-    {kAnd, "286", "143", {"22", "11", "2", true, true}},
+    {kOr, "286", "143", {"", "", "2", false, true}}, // the whole number replaces 2/1 (by 143)
+    {kAnd, "286", "143", {"2", "1", "2", true, true}},
     {kAnd, "6", "3", {"2", "1", "2", true, true}},       // a reducible whole result asks for both
-    {kAnd, "324", "162", {"4", "2", "2", true, true}},   // divided by 81, not by 162
-    {kAnd, "-105", "210", {"-3", "6", "", true, false}}, // divided by 35
+    {kAnd, "324", "162", {"2", "1", "2", true, true}},   // divided by 162
+    {kAnd, "-105", "210", {"-1", "2", "", true, false}}, // divided by 105
+    {kOr, "120", "-240", {"1", "-2", "", true, false}},  // divided by 120, the sign kept where it was
     {kAnd, "7", "1", {"", "", "7", false, false}},       // whole but nothing to reduce: nothing asked
     {kAnd, "-10", "5", {"-2", "1", "-2", true, true}},
 };
@@ -62,6 +63,10 @@ constexpr ComparisonCase kComparisons[] = {
     {Comparison::FractionValue, "6", "4", "-6", "4", false},
     {Comparison::FractionValue, "0", "5", "0", "2", true},
     {Comparison::FractionValue, "7", "7.5", "14", "15", true},
+    {Comparison::FractionValue, "0.6", "0.4", "6", "4", true},   // by the decimals' exact values,
+    {Comparison::FractionValue, "1.4", "1.5", "14", "15", true}, // not their binary quotients
+    {Comparison::FractionValue, "0.3", "0.1", "3", "1", true},
+    {Comparison::FractionValue, "0.30000000000000001", "0.1", "3", "1", false},
     {Comparison::FractionSize, "-3", "2", "-6", "4", true},
     {Comparison::FractionSize, "3", "-2", "-6", "4", true},
     {Comparison::FractionSize, "3", "2", "-6", "4", true},
@@ -76,6 +81,7 @@ constexpr ComparisonCase kComparisons[] = {
     {Comparison::NumberValue, "15.0", "", "15", "", true},
     {Comparison::NumberValue, "-15", "", "15", "", false},
     {Comparison::NumberValue, "-", "", "15", "", false},
+    {Comparison::NumberValue, "15.000000000000001", "", "15", "", false}, // one double, not one number
     {Comparison::WholeText, "2", "", "2", "", true},
     {Comparison::WholeText, " 2 ", "", "2", "", true},
     {Comparison::WholeText, "2.0", "", "2", "", false},
@@ -89,6 +95,7 @@ constexpr ComparisonCase kComparisons[] = {
     {Comparison::UnitOverWhole, "1", "4", "", "4", true},
     {Comparison::UnitOverWhole, "1.0", "4", "", "4", true},
     {Comparison::UnitOverWhole, "01", "-1", "", "-1", true},
+    {Comparison::UnitOverWhole, "1.0000000000000001", "4", "", "4", false},
     {Comparison::UnitOverWhole, "2", "4", "", "4", false},
     {Comparison::UnitOverWhole, "1", "04", "", "4", false},
     {Comparison::UnitOverWhole, "1", "", "", "", false},

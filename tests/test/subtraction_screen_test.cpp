@@ -54,7 +54,9 @@ TEST(SubtractionTest, StarsComeOnlyWhenTheAttemptCountIsAMultipleOfFour) {
     EXPECT_TRUE(litStars(form).empty());
 }
 
-TEST(SubtractionTest, EnterInAnAnswerBoxMakesANewUpperProblemAtLevelTwoOnly) {
+// Enter never throws a typed answer away: it makes a new upper problem only while the upper answer
+// boxes are empty, wherever the caret is.
+TEST(SubtractionTest, EnterMakesANewUpperProblemAtLevelTwoOnlyWhileItsBoxesAreEmpty) {
     ui::Form& form = openStill("frmqm");
     setCounters(form, 123, 45);
     driver::click(box(form, 9));
@@ -63,11 +65,19 @@ TEST(SubtractionTest, EnterInAnAnswerBoxMakesANewUpperProblemAtLevelTwoOnly) {
     EXPECT_EQ(caption(form, "Label1", 19), "1");
 
     press(form, "Option2");
+    const std::string problem = caption(form, "Label1", 19);
     setCounters(form, 123, 45);
     answer(form, {{9, "7"}});
     driver::key(box(form, 9), Qt::Key_Return);
+    driver::click(box(form, 0));
+    driver::key(box(form, 0), Qt::Key_Return);
+    EXPECT_EQ(caption(form, "Label1", 19), problem);
+    EXPECT_EQ(box(form, 9).text(), "7");
+
+    answer(form, {{9, ""}});
+    driver::key(box(form, 9), Qt::Key_Backspace);
+    driver::key(box(form, 9), Qt::Key_Return);
     EXPECT_EQ(caption(form, "Label1", 19), "14"); // 4/5 - 14/5
-    EXPECT_EQ(box(form, 9).text(), "");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The forms layer's runtime semantics, on a small screen made for the tests.
 #include <QAbstractButton>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -24,6 +26,8 @@ constexpr ui::Row kLayout[] = {
         .colors(ui::kWhite, ui::rgb(0x800000))
         .at(150, 2250, 1500, 450)
         .text("x"),
+    ui::label("Label2").at(2000, 750, 1500, 450).center().rtl(),
+    ui::textBox("Text2").at(2000, 2250, 1500, 450).center().rtl(),
     ui::option("Option1", 1)
         .asGraphical()
         .colors(ui::kWhite, ui::rgb(0x800000))
@@ -179,9 +183,71 @@ TEST_F(Forms, MessageBoxesAreModalWithTheirTitleAndTextInArabicRightToLeft) {
     ASSERT_EQ(boxes.seen().size(), 1U);
     EXPECT_EQ(boxes.seen()[0].title, "تنبيه ");
     EXPECT_EQ(boxes.seen()[0].text, "المقام لا يساوي صفر");
+    // Minimized, it would leave the program blocked with nothing on screen to answer.
+    EXPECT_FALSE(boxes.seen()[0].flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(boxes.seen()[0].okCaption, "حسنًا"); // Qt's own Arabic for OK
     EXPECT_TRUE(boxes.seen()[0].rightToLeft);
 }
+
+TEST_F(Forms, ScreensOfAFixedSizeOfferMinimizeButNoMaximize) {
+    const Qt::WindowFlags flags = open().windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+}
+
+// Where a second screen first appears, given where the first one stands (offscreen the desktop is
+// 800 x 800 pixels and windows have a frame 2 pixels wide; positions are the frame's).
+struct Placement {
+    QPoint first, expected;
+};
+
+class Placements : public Forms, public testing::WithParamInterface<Placement> {};
+
+TEST_P(Placements, ANewScreenAppearsCentredOverTheFirstInsideTheDesktop) {
+    ui::forms::define("frmother", [] { return new ui::Form("frmother", "other", 3000, 1500, ui::kBlack); });
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
+    Probe& probe = open(); // 267 x 200
+    // The first screen's frame is not known before it is shown: centred within the frame's width.
+    EXPECT_LE((probe.frameGeometry().center() - QPoint(399, 399)).manhattanLength(), 4);
+    probe.move(GetParam().first);
+    EXPECT_EQ(driver::open("frmother").pos(), GetParam().expected); // 200 x 100
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, Placements,
+                         testing::Values(Placement{{100, 100}, {134, 150}}, Placement{{-50, 20}, {0, 70}},
+                                         Placement{{700, 750}, {596, 696}}));
+
+// A text on a right-to-left row, and the same text written out left to right in the order it must
+// show (between U+202D and U+202C, which hold that order whatever the paragraph's direction).
+struct Drawing {
+    const char* text;
+    const char* shown;
+};
+
+void PrintTo(const Drawing& drawing, std::ostream* os) { *os << drawing.text; }
+
+class RightToLeftRows : public Forms, public testing::WithParamInterface<Drawing> {};
+
+TEST_P(RightToLeftRows, DrawTheirTextAsARightToLeftParagraph) {
+    Probe& probe = open();
+    const auto drawn = [](QWidget& widget, const QString& text) {
+        if (auto* label = qobject_cast<QLabel*>(&widget))
+            label->setText(text);
+        else
+            static_cast<QLineEdit&>(widget).setText(text);
+        return widget.grab().toImage();
+    };
+    const QString text = QString::fromUtf8(GetParam().text);
+    const QString shown = QChar(0x202D) + QString::fromUtf8(GetParam().shown) + QChar(0x202C);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(&probe.label("Label2")), static_cast<QWidget*>(&probe.textBox("Text2"))})
+        EXPECT_EQ(drawn(*widget, text), drawn(*widget, shown)) << widget->objectName().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, RightToLeftRows,
+                         testing::Values(Drawing{"3 + 5", "5 + 3"}, Drawing{"(-3) + 5", "5 + (3-)"},
+                                         Drawing{"2×7", "7×2"}, Drawing{"-66 - 96", "96 - 66-"},
+                                         Drawing{"-12", "12-"}, Drawing{"24-15", "24-15"}));
 
 TEST_F(Forms, GeometryIsTwipsOverFifteen) {
     Probe& probe = open();

@@ -114,19 +114,20 @@ TEST(Worksheet, RowButtonsFillTheirBoxesFromTheCounters) {
         EXPECT_EQ(boxText(sheet, index), text) << index;
 }
 
-TEST(Worksheet, RowThreeFillsTheWholeNumbersOfRowFourAndTheReverse) {
+// Text1(26) and Text1(27) stand in row 3, Text1(24) and Text1(25) in row 4.
+TEST(Worksheet, RowsThreeAndFourFillOnlyTheirOwnBoxes) {
     ui::Form& sheet = driver::open("frmpq");
     setCounters(sheet, "100", "250", "33", "1000");
     driver::click(driver::find(sheet, "Command3"));
     std::vector<std::string> expected(30);
     for (const auto& [index, text] :
-         {std::pair{8, "4"}, {9, "2"}, {10, "2"}, {11, "13"}, {24, "1"}, {25, "10"}})
+         {std::pair{8, "4"}, {9, "2"}, {10, "2"}, {11, "13"}, {26, "5"}, {27, "6"}})
         expected[index] = text;
     EXPECT_EQ(allBoxes(sheet), expected);
 
     driver::click(driver::find(sheet, "Command4"));
     for (const auto& [index, text] :
-         {std::pair{12, "4"}, {13, "6"}, {14, "6"}, {15, "7"}, {26, "5"}, {27, "6"}})
+         {std::pair{12, "4"}, {13, "6"}, {14, "6"}, {15, "7"}, {24, "1"}, {25, "10"}})
         expected[index] = text;
     EXPECT_EQ(allBoxes(sheet), expected);
 }

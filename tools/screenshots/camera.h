@@ -28,5 +28,6 @@ void testScreens(const Camera& camera);
 void mulDivScreens(const Camera& camera);
 void mixedScreen(const Camera& camera);
 void worksheetScreen(const Camera& camera);
+void scaledTwice(const Camera& camera);
 
 } // namespace shots

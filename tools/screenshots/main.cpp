@@ -1,8 +1,10 @@
 // Renders the screens to PNG files in the folder given on the command line:
 //   screenshots docs/screens
-// It runs on Qt's offscreen platform, so no display is needed.
+// It runs on Qt's offscreen platform, so no display is needed. Started with QT_SCALE_FACTOR=2 it
+// renders the menu and a test's stars as a screen scaled twice shows them, named "...@2x.png".
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <QWidget>
 
 #include "app/app.h"
@@ -25,6 +27,10 @@ int main(int argc, char* argv[]) {
     folder.mkpath(QStringLiteral("."));
     app::start();
     const shots::Camera camera(folder);
+    if (QGuiApplication::primaryScreen()->devicePixelRatio() > 1) { // started with QT_SCALE_FACTOR=2
+        shots::scaledTwice(camera);
+        return 0;
+    }
     shots::menu(camera);
     shots::solveScreens(camera);
     shots::testScreens(camera);

@@ -53,7 +53,7 @@ void multiplication(const Camera& camera) {
     ui::Form& form = openStill("frmqd");
     mark(form, {{"Command3", {{0, "14"}, {1, "15"}}}, {"Command7", {{9, "8"}, {8, "5"}}}});
     camera.take(form, "frmqd_marked");
-    // Above -7/4 × 9; below 8/15 × -15/16, whose reduced pair -2 over 4 is answered -1 over 2.
+    // Above -7/4 × 9; below 8/15 × -15/16 = -120/240, reduced by 120 to -1 over 2.
     chooseLevelTwo(form, 138, 34);
     mark(form, {{"Command3", {{0, "-120"}, {1, "240"}, {2, "-1"}, {3, "2"}}},
                 {"Command7", {{9, "-63"}, {8, "4"}}}});
@@ -68,7 +68,7 @@ void division(const Camera& camera) {
           {"Command7",
            {{10, "2"}, {11, "5"}, {12, "1"}, {13, "4"}, {9, "2"}, {8, "20"}, {7, "1"}, {6, "10"}}}});
     camera.take(form, "frmqdv_marked");
-    // Above -1/3 ÷ -4; below 10/10 ÷ -13/13, reduced 2 over -2 and whole -1.
+    // Above -1/3 ÷ -4; below 10/10 ÷ -13/13, reduced 1 over -1 and whole -1.
     chooseLevelTwo(form, 0, 16);
     mark(form, {{"Command3",
                  {{17, "10"},
@@ -77,8 +77,8 @@ void division(const Camera& camera) {
                   {14, "-13"},
                   {0, "130"},
                   {1, "-130"},
-                  {2, "2"},
-                  {3, "-2"},
+                  {2, "1"},
+                  {3, "-1"},
                   {4, "-1"}}},
                 {"Command7", {{10, "-1"}, {11, "3"}, {12, "1"}, {13, "-4"}, {9, "-1"}, {8, "-12"}}}});
     camera.take(form, "frmqdv_level2");
