@@ -223,7 +223,8 @@ double luminance(QColor c) {
 }
 
 double contrast(QColor a, QColor b) {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    // The list form returns values: the two-argument one would return references to the temporaries.
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
     return (light + 0.05) / (dark + 0.05);
 }
 
