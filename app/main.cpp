@@ -5,9 +5,8 @@
 
 int main(int argc, char* argv[]) {
     app::identify();
-    app::answerHelpAndVersion(argc, argv);
+    app::readCommandLine(argc, argv);
     QApplication application(argc, argv);
-    app::refuseUnknownOptions(application);
     app::start();
     return QApplication::exec();
 }

@@ -396,6 +396,8 @@ void messageBox(QWidget* parent, std::string_view text, std::string_view title, 
     box.installEventFilter(new ComesBackWhenMinimized(&box));
     // Right to left like Qt's other dialogs here, rather than in the left-to-right layout of its screen.
     box.setLayoutDirection(Qt::RightToLeft);
+    // The word an Arabic desktop's message boxes use for OK (Qt's translation says "حسنًا").
+    box.button(QMessageBox::Ok)->setText(qstr("موافق"));
     if (alignRight)
         if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);

@@ -185,7 +185,7 @@ TEST_F(Forms, MessageBoxesAreModalWithTheirTitleAndTextInArabicRightToLeft) {
     EXPECT_EQ(boxes.seen()[0].text, "المقام لا يساوي صفر");
     // Minimized, it would leave the program blocked with nothing on screen to answer.
     EXPECT_FALSE(boxes.seen()[0].flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(boxes.seen()[0].okCaption, "حسنًا"); // Qt's own Arabic for OK
+    EXPECT_EQ(boxes.seen()[0].okCaption, "موافق");
     EXPECT_TRUE(boxes.seen()[0].rightToLeft);
 }
 
