@@ -7,6 +7,7 @@
 #include <QPrinterInfo>
 
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 #include "ui/widgets.h"
 
@@ -49,10 +50,19 @@ QImage screenImage(QWidget& widget) {
 }
 
 // Qt hands a page for a printer to CUPS when the painter ends, and does not look at CUPS's answer; a
-// printer that refuses jobs leaves its reason as CUPS's last error.
+// printer that refuses jobs leaves its reason as CUPS's last error. Qt's print support has CUPS loaded
+// by then, so it is looked up rather than linked: linked, it would load with a dozen libraries of its
+// own at every start of the program.
 bool refusedByCups(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::NativeFormat &&
-           cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        return false;
+    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!cups)
+        return false;
+    const auto lastError = reinterpret_cast<decltype(&cupsLastError)>(dlsym(cups, "cupsLastError"));
+    const bool refused = lastError && lastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
+    dlclose(cups);
+    return refused;
 }
 
 PrinterProvider& provider() {
