@@ -11,10 +11,10 @@
 #include "screens/solve/addition_solution.h"
 #include "screens/solve/multiply_divide_solution.h"
 #include "screens/solve/subtraction_solution.h"
-#include "screens/test/addition_test.h"
-#include "screens/test/division_test.h"
-#include "screens/test/multiplication_test.h"
-#include "screens/test/subtraction_test.h"
+#include "screens/quiz/addition_quiz.h"
+#include "screens/quiz/division_quiz.h"
+#include "screens/quiz/multiplication_quiz.h"
+#include "screens/quiz/subtraction_quiz.h"
 #include "screens/worksheet/worksheet.h"
 #include "ui/style.h"
 
@@ -27,10 +27,10 @@ template <class Screen> void define(std::string_view name) {
 
 void defineScreens() {
     define<MainMenu>("frmqqq");
-    define<screens::AdditionTest>("frmaddq");
-    define<screens::SubtractionTest>("frmqm");
-    define<screens::MultiplicationTest>("frmqd");
-    define<screens::DivisionTest>("frmqdv");
+    define<screens::AdditionQuiz>("frmaddq");
+    define<screens::SubtractionQuiz>("frmqm");
+    define<screens::MultiplicationQuiz>("frmqd");
+    define<screens::DivisionQuiz>("frmqdv");
     define<screens::MixedExercises>("frmqo");
     define<screens::Worksheet>("frmpq");
     define<screens::AdditionSolution>("frmqaa");

@@ -1,0 +1,12 @@
+// The problems of the addition test and their solution texts, as pure functions of the tick
+// counters' values.
+#pragma once
+
+#include "screens/quiz/quiz_rules.h"
+
+namespace screens::quiz::addition {
+
+extern const PanelProblems kUpper; // two fractions over one denominator
+extern const PanelProblems kLower; // two fractions over different denominators, added over their product
+
+} // namespace screens::quiz::addition

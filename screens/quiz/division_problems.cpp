@@ -1,0 +1,43 @@
+#include "screens/quiz/division_problems.h"
+
+#include "fraction/fraction.h"
+#include "screens/quiz/multiplication_problems.h"
+
+namespace screens::quiz::division {
+
+namespace {
+
+using multiplication::productText;
+
+std::string text(int number) { return fraction::numberText(number); }
+
+Problem upperLevel1(int l7, int l8) { return {l7 % 14 + 1, l8 % 19 + 2, l8 % 16 + 5}; }
+
+Problem upperLevel2(int l7, int l8) { return multiplication::signedUpper(l7, l8, 15); }
+
+// The dividend copy a over b and the reciprocal 1 over n, then a over n·b; a negative n keeps its
+// sign in the denominators.
+Solution solveUpper(const Problem& p) {
+    return {{{22, text(p.a)}, {18, text(p.b)}, {11, text(p.c)}, {12, "1"}}, text(p.a), text(p.c * p.b)};
+}
+
+Problem lowerLevel2(int l7, int l8) { return multiplication::signedLower(l7, l8, 15); }
+
+// The reciprocal d over c and the dividend copy a over b, then the products a·d over b·c.
+Solution solveLower(const Problem& p) {
+    return {{{23, text(p.c)},
+             {24, text(p.d)},
+             {25, text(p.b)},
+             {26, text(p.a)},
+             {4, productText(p.a, p.d)},
+             {5, productText(p.b, p.c)}},
+            text(p.a * p.d),
+            text(p.b * p.c)};
+}
+
+} // namespace
+
+const PanelProblems kUpper{{upperLevel1, upperLevel2}, solveUpper};
+const PanelProblems kLower{{multiplication::lowerLevel1, lowerLevel2}, solveLower};
+
+} // namespace screens::quiz::division

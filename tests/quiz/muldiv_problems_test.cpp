@@ -1,0 +1,230 @@
+// The problems of the multiplication and division tests: the problems made for given counter values,
+// and, for every pair of counter values, solution labels that agree with exact rational arithmetic
+// and fit their boxes.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <numeric>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "screens/quiz/division_problems.h"
+#include "screens/quiz/multiplication_problems.h"
+#include "tests/quiz/expected_completion.h"
+
+namespace {
+
+using namespace screens::quiz;
+
+constexpr WholeRule kOr = WholeRule::ReducedOrWhole;
+constexpr WholeRule kAnd = WholeRule::ReducedAndWhole;
+
+enum class Operation { Times, Over };
+
+struct PanelCase {
+    const char* name;
+    const PanelProblems& problems;
+    int level; // 0 for level 1, 1 for level 2
+    Operation operation;
+    bool wholeDivisor; // the upper panels: the second number stands alone in c
+    Problem make(int l7, int l8) const { return problems.formulas[level](l7, l8); }
+    Solution solve(const Problem& p) const { return problems.solve(p); }
+};
+
+constexpr Operation kTimes = Operation::Times;
+constexpr Operation kOver = Operation::Over;
+
+const PanelCase kTimesUpper1{"TimesUpper1", multiplication::kUpper, 0, kTimes, true};
+const PanelCase kTimesUpper2{"TimesUpper2", multiplication::kUpper, 1, kTimes, true};
+const PanelCase kTimesLower1{"TimesLower1", multiplication::kLower, 0, kTimes, false};
+const PanelCase kTimesLower2{"TimesLower2", multiplication::kLower, 1, kTimes, false};
+const PanelCase kOverUpper1{"OverUpper1", division::kUpper, 0, kOver, true};
+const PanelCase kOverUpper2{"OverUpper2", division::kUpper, 1, kOver, true};
+const PanelCase kOverLower1{"OverLower1", division::kLower, 0, kOver, false};
+const PanelCase kOverLower2{"OverLower2", division::kLower, 1, kOver, false};
+
+WholeRule ruleOf(const PanelCase& panel) { return panel.operation == Operation::Times ? kOr : kAnd; }
+
+struct Made {
+    const PanelCase* panel;
+    int l7, l8;
+    Problem problem;
+    std::vector<Caption> labels; // dividend copy, reciprocal and working pair, in writing order
+    const char *n, *d;
+    ExpectedCompletion expected;
+};
+
+// clang-format off
+const Made kMade[] = {
+    {&kTimesUpper1, 0, 0, {1, 2, 1}, {}, "1", "2", {"", "", "", false, false}},
+    {&kTimesUpper2, 0, 0, {-1, 2, -1}, {}, "1", "2", {"", "", "", false, false}},
+    {&kTimesLower1, 0, 0, {12, 2, 5, 9}, {{4, "12 × 5"}, {5, "2 × 9"}}, "60", "18", {"10", "3", "", true, false}},
+    {&kTimesLower1, 0, 4, {12, 6, 9, 9}, {{4, "12 × 9"}, {5, "6 × 9"}}, "108", "54", {"", "", "2", false, true}},
+    {&kTimesLower2, 0, 0, {-10, 9, -13, 13}, {{4, "-10 × -13"}, {5, "9 × 13"}}, "130", "117",
+     {"10", "9", "", true, false}},
+    // Reduced by the greatest common divisor, 120.
+    {&kTimesLower2, 138, 34, {8, 15, -15, 16}, {{4, "8 × -15"}, {5, "15 × 16"}}, "-120", "240",
+     {"-1", "2", "", true, false}},
+    {&kOverUpper1, 0, 0, {1, 2, 5}, {{22, "1"}, {18, "2"}, {11, "5"}, {12, "1"}}, "1", "10",
+     {"", "", "", false, false}},
+    {&kOverUpper1, 9, 0, {10, 2, 5}, {{22, "10"}, {18, "2"}, {11, "5"}, {12, "1"}}, "10", "10",
+     {"1", "1", "1", true, true}},
+    // The divisor's sign stays in the reciprocal's denominator and in D.
+    {&kOverUpper2, 0, 0, {-1, 2, -1}, {{22, "-1"}, {18, "2"}, {11, "-1"}, {12, "1"}}, "-1", "-2",
+     {"", "", "", false, false}},
+    {&kOverLower1, 0, 0, {12, 2, 5, 9},
+     {{23, "5"}, {24, "9"}, {25, "2"}, {26, "12"}, {4, "12 × 9"}, {5, "2 × 5"}}, "108", "10",
+     {"54", "5", "", true, false}},
+    // A whole quotient asks for the reduced pair and the whole number.
+    {&kOverLower1, 0, 1, {12, 3, 6, 9},
+     {{23, "6"}, {24, "9"}, {25, "3"}, {26, "12"}, {4, "12 × 9"}, {5, "3 × 6"}}, "108", "18",
+     {"6", "1", "6", true, true}},
+    {&kOverLower2, 0, 0, {-10, 9, -13, 13},
+     {{23, "-13"}, {24, "13"}, {25, "9"}, {26, "-10"}, {4, "-10 × 13"}, {5, "9 × -13"}}, "-130", "-117",
+     {"-10", "-9", "", true, false}},
+    // Reduced by 130, the sign staying in the denominator.
+    {&kOverLower2, 0, 16, {10, 10, -13, 13},
+     {{23, "-13"}, {24, "13"}, {25, "10"}, {26, "10"}, {4, "10 × 13"}, {5, "10 × -13"}}, "130", "-130",
+     {"1", "-1", "-1", true, true}},
+    {&kOverLower2, 14, 51, {10, 15, -16, 12},
+     {{23, "-16"}, {24, "12"}, {25, "15"}, {26, "10"}, {4, "10 × 12"}, {5, "15 × -16"}}, "120", "-240",
+     {"1", "-2", "", true, false}},
+};
+// clang-format on
+
+class MakingProducts : public testing::TestWithParam<Made> {};
+
+TEST_P(MakingProducts, GivesTheProblemAndItsSolutionLabels) {
+    const Made& m = GetParam();
+    const Problem p = m.panel->make(m.l7, m.l8);
+    EXPECT_EQ(std::vector<int>({p.a, p.b, p.c, p.d}),
+              std::vector<int>({m.problem.a, m.problem.b, m.problem.c, m.problem.d}));
+    const Solution solution = m.panel->solve(p);
+    ASSERT_EQ(solution.labels.size(), m.labels.size());
+    for (size_t i = 0; i < m.labels.size(); ++i) {
+        EXPECT_EQ(solution.labels[i].index, m.labels[i].index);
+        EXPECT_EQ(solution.labels[i].text, m.labels[i].text);
+    }
+    EXPECT_EQ(solution.n, m.n);
+    EXPECT_EQ(solution.d, m.d);
+    expectCompletion(complete(ruleOf(*m.panel), solution.n, solution.d), m.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counters, MakingProducts, testing::ValuesIn(kMade));
+
+// Every problem a panel can make, checked against exact integer arithmetic.
+struct Sweep {
+    const PanelCase* panel;
+    int maxSize;   // of any number of the problem
+    int maxLength; // of any solution text the pupil types: unlimited (0) on the multiplication test
+};
+
+const Sweep kSweeps[] = {
+    {&kTimesUpper1, 15, 0}, {&kTimesUpper2, 17, 0}, {&kTimesLower1, 15, 0}, {&kTimesLower2, 17, 0},
+    {&kOverUpper1, 20, 4},  {&kOverUpper2, 16, 4},  {&kOverLower1, 15, 4},  {&kOverLower2, 17, 4},
+};
+
+// The number a solution text stands for, which must be written plainly: "-120", never "-1.2E+2".
+std::int64_t exactInteger(const std::string& text) {
+    const std::int64_t number = std::stoll(text);
+    EXPECT_EQ(std::to_string(number), text);
+    return number;
+}
+
+// The uncancelled product as the pupil writes it: a·c over b·d, or a·d over b·c for a quotient; a
+// whole number n is n over 1.
+struct Exact {
+    std::int64_t n, d;
+};
+
+Exact uncancelled(const PanelCase& panel, const Problem& p) {
+    const std::int64_t d = panel.wholeDivisor ? 1 : p.d;
+    if (panel.operation == Operation::Times)
+        return {std::int64_t{p.a} * p.c, std::int64_t{p.b} * d};
+    return {p.a * d, std::int64_t{p.b} * p.c};
+}
+
+std::string text(std::int64_t number) { return std::to_string(number); }
+
+// The problem's numbers: none is 0, denominators are at least 2.
+void checkNumbers(const Sweep& sweep, const Problem& p) {
+    for (int number : {p.a, p.b, p.c})
+        EXPECT_TRUE(number != 0 && std::abs(number) <= sweep.maxSize) << number;
+    EXPECT_GE(p.b, 2);
+    const bool rightD = sweep.panel->wholeDivisor ? p.d == 0 : p.d >= 2 && p.d <= sweep.maxSize;
+    EXPECT_TRUE(rightD) << p.d;
+}
+
+// The other solution labels: the copies of the problem's numbers and the working pair's factors.
+std::vector<Caption> expectedLabels(const PanelCase& panel, const Problem& p) {
+    if (panel.operation == Operation::Times)
+        return panel.wholeDivisor ? std::vector<Caption>{}
+                                  : std::vector<Caption>{{4, text(p.a) + " × " + text(p.c)},
+                                                         {5, text(p.b) + " × " + text(p.d)}};
+    if (panel.wholeDivisor)
+        return {{22, text(p.a)}, {18, text(p.b)}, {11, text(p.c)}, {12, "1"}};
+    return {{23, text(p.c)},
+            {24, text(p.d)},
+            {25, text(p.b)},
+            {26, text(p.a)},
+            {4, text(p.a) + " × " + text(p.d)},
+            {5, text(p.b) + " × " + text(p.c)}};
+}
+
+void checkSolution(const Sweep& sweep, const Problem& p) {
+    const PanelCase& panel = *sweep.panel;
+    const Solution s = panel.solve(p);
+    const Exact exact = uncancelled(panel, p);
+    const std::int64_t n = exactInteger(s.n), d = exactInteger(s.d);
+    ASSERT_EQ(n, exact.n) << s.n << "/" << s.d;
+    ASSERT_EQ(d, exact.d) << s.n << "/" << s.d;
+    const std::vector<Caption> labels = expectedLabels(panel, p);
+    ASSERT_EQ(s.labels.size(), labels.size());
+    for (size_t i = 0; i < labels.size(); ++i)
+        EXPECT_EQ(s.labels[i].text, labels[i].text) << "Label1(" << labels[i].index << ")";
+
+    const WholeRule rule = ruleOf(panel);
+    const Completion done = complete(rule, s.n, s.d);
+    const std::int64_t g = std::gcd(n, d);
+    const bool whole = n % d == 0;
+    const bool reduces = g > 1 && !(whole && rule == kOr);
+    EXPECT_EQ(done.reducedNumerator, reduces ? text(n / g) : "") << s.n << "/" << s.d;
+    EXPECT_EQ(done.reducedDenominator, reduces ? text(d / g) : "");
+    EXPECT_EQ(done.whole, whole ? text(n / d) : "");
+    EXPECT_EQ(done.asksReduced, reduces);
+    EXPECT_EQ(done.asksWhole, whole && (reduces || rule == kOr));
+    if (sweep.maxLength == 0)
+        return;
+    for (const std::string& value : {s.n, s.d, done.reducedNumerator, done.reducedDenominator, done.whole})
+        EXPECT_LE(value.size(), static_cast<size_t>(sweep.maxLength)) << value;
+    for (const Caption& label : s.labels) { // the copies the pupil types again, not the working pair
+        if (label.index != 4 && label.index != 5) {
+            EXPECT_LE(label.text.size(), static_cast<size_t>(sweep.maxLength)) << label.text;
+        }
+    }
+}
+
+class EveryProductCounterPair : public testing::TestWithParam<Sweep> {};
+
+TEST_P(EveryProductCounterPair, SolvesExactlyAndFitsTheBoxes) {
+    const Sweep& sweep = GetParam();
+    std::set<std::tuple<int, int, int, int>> seen;
+    for (int l7 = 0; l7 < 453; ++l7) {
+        for (int l8 = 0; l8 < 400; ++l8) {
+            const Problem p = sweep.panel->make(l7, l8);
+            if (!seen.insert({p.a, p.b, p.c, p.d}).second)
+                continue;
+            checkNumbers(sweep, p);
+            checkSolution(sweep, p);
+            if (HasFailure())
+                FAIL() << sweep.panel->name << ": L7 = " << l7 << ", L8 = " << l8;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Panels, EveryProductCounterPair, testing::ValuesIn(kSweeps));
+
+} // namespace
