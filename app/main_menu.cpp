@@ -1,5 +1,6 @@
 #include "app/main_menu.h"
 
+#include "app/screen_table.h"
 #include "assets/pictures.h"
 
 namespace app {
@@ -8,28 +9,31 @@ namespace {
 
 struct MenuButton {
     std::string_view name;
-    std::string_view caption;
     int top;
     ui::Color back;
-    std::string_view target; // the screen it opens; empty for the button that ends the program
 };
 
 constexpr ui::Color kDark = ui::rgb(0x808080);
 constexpr ui::Color kLight = ui::rgb(0xC0C0C0);
 
-// In their order on screen from the top, which is also the tab order.
+// In their order on screen from the top, which is also the tab order. Each opens the screen whose
+// row in the screen table names it, and carries that screen's Arabic name; the last ends the program.
 constexpr MenuButton kButtons[] = {
-    {"Command1", "اختبار الجمع", 180, kDark, "frmaddq"},
-    {"Command2", "اختبار الطرح", 840, kDark, "frmqm"},
-    {"Command3", "اختبار الضرب", 1500, kDark, "frmqd"},
-    {"Command4", "اختبار القسمة", 2160, kDark, "frmqdv"},
-    {"Command6", "تمارين متنوعة", 2820, kDark, "frmqo"},
-    {"Command10", "طباعة", 3480, ui::rgb(0xE0E0E0), "frmpq"},
-    {"Command7", "الجمع", 4250, kLight, "frmqaa"},
-    {"Command9", "الضرب والقسمة", 4920, kLight, "frmqad"},
-    {"Command8", "الطرح", 5600, kLight, "frmqam"},
-    {"Command5", "خروج", 6240, kDark, ""},
+    {"Command1", 180, kDark},   {"Command2", 840, kDark},   {"Command3", 1500, kDark},
+    {"Command4", 2160, kDark},  {"Command6", 2820, kDark},  {"Command10", 3480, ui::rgb(0xE0E0E0)},
+    {"Command7", 4250, kLight}, {"Command9", 4920, kLight}, {"Command8", 5600, kLight},
+    {"Command5", 6240, kDark},
 };
+constexpr std::string_view kExitButton = "Command5";
+constexpr std::string_view kExitCaption = "خروج";
+
+// The screen a menu button opens, or null for the button that ends the program.
+const ScreenEntry* opened(std::string_view button) {
+    for (const ScreenEntry& screen : menuScreens())
+        if (screen.menuButton == button)
+            return &screen;
+    return nullptr;
+}
 
 // The focus frame stands 60 twips above the top of the button it surrounds.
 constexpr int kFrameMargin = 60;
@@ -65,9 +69,10 @@ constexpr ui::Row kWidgets[] = {
 };
 
 ui::Row buttonRow(const MenuButton& entry, int tab) {
+    const ScreenEntry* target = opened(entry.name);
     return ui::button(entry.name)
         .at(180, entry.top, 2235, 555)
-        .text(entry.caption)
+        .text(target ? target->arabicName : kExitCaption)
         .withFont(ui::msSans(9.75, true))
         .colors(ui::kBlack, entry.back)
         .asGraphical()
@@ -85,17 +90,16 @@ std::vector<ui::Row> menuLayout() {
 
 } // namespace
 
-MainMenu::MainMenu() : Form("frmqqq", "Zemora   إعداد الاستاذ / Tarvel", 11430, 7530, ui::kDesktop) {
+MainMenu::MainMenu() : Form(kName, "Zemora   إعداد الاستاذ / Tarvel", 11430, 7530, ui::kDesktop) {
     build(menuLayout());
     for (const MenuButton& entry : kButtons) {
-        ui::Button& menuButton = button(entry.name);
-        menuButton.onGotFocus = [this, top = entry.top] { shape("Shape1").setTopTwips(top - kFrameMargin); };
-        if (entry.target.empty())
-            menuButton.onClick = [] { ui::forms::end(); };
-        else
-            menuButton.onClick = [target = entry.target] { ui::forms::show(target); };
+        onGotFocus(entry.name,
+                   [this, top = entry.top](int) { shape("Shape1").setTopTwips(top - kFrameMargin); });
+        if (const ScreenEntry* target = opened(entry.name))
+            onClick(entry.name, [name = target->name](int) { ui::forms::show(name); });
     }
-    setCancelButton("Command5");
+    onClick(kExitButton, [](int) { ui::forms::end(); });
+    setCancelButton(kExitButton);
     setDefaultButton("Command10");
 }
 

@@ -2,12 +2,15 @@
 // frame follows whichever button has the focus.
 #pragma once
 
+#include <string_view>
+
 #include "ui/form.h"
 
 namespace app {
 
 class MainMenu : public ui::Form {
   public:
+    static constexpr std::string_view kName = "frmqqq";
     MainMenu();
 };
 

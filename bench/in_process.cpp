@@ -6,7 +6,8 @@
 #include <functional>
 
 #include "bench/probe.h"
-#include "bench/screens.h"
+#include "app/main_menu.h"
+#include "app/screen_table.h"
 #include "tests/support/driver.h"
 #include "ui/form.h"
 
@@ -36,10 +37,11 @@ double secondsToPaint(const QString& window, const std::function<void()>& open) 
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-double openFromMenu(const MenuEntry& entry) {
-    ui::Form& menu = *ui::forms::find("frmqqq");
-    const double seconds = secondsToPaint(ui::qstr(entry.screen), [&] { menu.button(entry.button).press(); });
-    closeScreen(*ui::forms::find(entry.screen));
+double openFromMenu(const app::ScreenEntry& entry) {
+    ui::Form& menu = *ui::forms::find(app::MainMenu::kName);
+    const double seconds =
+        secondsToPaint(ui::qstr(entry.name), [&] { menu.button(entry.menuButton).press(); });
+    closeScreen(*ui::forms::find(entry.name));
     return seconds;
 }
 
@@ -58,8 +60,8 @@ double openFloor(const FloorScreen& floor) {
 
 std::vector<FloorScreen> describeScreens() {
     std::vector<FloorScreen> floors;
-    for (const MenuEntry& entry : kMenuEntries) {
-        ui::Form& screen = openScreen(entry.screen);
+    for (const app::ScreenEntry& entry : app::menuScreens()) {
+        ui::Form& screen = openScreen(entry.name);
         floors.push_back(describe(screen));
         closeScreen(screen);
     }
@@ -70,12 +72,12 @@ std::vector<Line> measureOpenings(const std::vector<FloorScreen>& floors) {
     std::vector<std::vector<double>> screenTimes(floors.size()), floorTimes(floors.size());
     for (int round = 0; round < kOpeningRounds; ++round)
         for (size_t i = 0; i < floors.size(); ++i) {
-            screenTimes[i].push_back(openFromMenu(kMenuEntries[i]));
+            screenTimes[i].push_back(openFromMenu(app::menuScreens()[i]));
             floorTimes[i].push_back(openFloor(floors[i]));
         }
     std::vector<Line> lines;
     for (size_t i = 0; i < floors.size(); ++i)
-        lines.push_back({"open " + std::string(kMenuEntries[i].screen) + " (" +
+        lines.push_back({"open " + std::string(app::menuScreens()[i].name) + " (" +
                              std::to_string(floors[i].children.size()) + " widgets)",
                          median(screenTimes[i]),
                          median(floorTimes[i]),

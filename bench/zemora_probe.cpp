@@ -6,17 +6,17 @@
 #include <cstring>
 
 #include "app/app.h"
+#include "app/main_menu.h"
 #include "bench/probe.h"
-#include "bench/screens.h"
+#include "app/screen_table.h"
 #include "ui/form.h"
 
 namespace {
 
 void openEveryScreen() {
-    ui::Form& menu = *ui::forms::find("frmqqq");
-    for (const bench::MenuEntry& entry : bench::kMenuEntries) {
-        bench::awaitPaint(ui::qstr(entry.screen), [&] { menu.button(entry.button).press(); });
-    }
+    ui::Form& menu = *ui::forms::find(app::MainMenu::kName);
+    for (const app::ScreenEntry& entry : app::menuScreens())
+        bench::awaitPaint(ui::qstr(entry.name), [&] { menu.button(entry.menuButton).press(); });
     bench::reportAndExit();
 }
 
@@ -25,7 +25,7 @@ void openEveryScreen() {
 int main(int argc, char* argv[]) {
     const bool all = argc > 1 && std::strcmp(argv[1], "all") == 0;
     QApplication application(argc, argv);
-    bench::afterFirstPaint(QStringLiteral("frmqqq"), all ? openEveryScreen : bench::reportAndExit);
+    bench::afterFirstPaint(ui::qstr(app::MainMenu::kName), all ? openEveryScreen : bench::reportAndExit);
     app::start();
     return QApplication::exec();
 }

@@ -248,7 +248,7 @@ constexpr Ref kEqualFractionsAnswer[] = {{"Shape5"},     {"Label12", 0}, {"Label
 
 } // namespace
 
-MixedExercises::MixedExercises() : Form("frmqo", "اسئلة منوعة", 11880, 8490, ui::rgb(0x400040)) {
+MixedExercises::MixedExercises() : Form(kName, "اسئلة منوعة", 11880, 8490, ui::rgb(0x400040)) {
     build(screenLayout());
     bindHandlers();
     // Enter changes the first question only while its answer boxes are empty, so it never throws

@@ -12,6 +12,7 @@ namespace screens {
 
 class MixedExercises : public ui::Form {
   public:
+    static constexpr std::string_view kName = "frmqo";
     MixedExercises();
 
     // A widget by its name and index, and a fraction as two of them (numerator, denominator).

@@ -105,7 +105,7 @@ constexpr ui::Row kLayout[] = {
 };
 
 const QuizSettings kSettings{
-    .name = "frmaddq",
+    .name = AdditionQuiz::kName,
     .caption = "جمع الأعداد النسبية",
     .background = kGround,
     .layout = kLayout,

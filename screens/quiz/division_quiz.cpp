@@ -180,7 +180,7 @@ constexpr Step kUpperPlan[] = {
 };
 
 const QuizSettings kSettings{
-    .name = "frmqdv",
+    .name = DivisionQuiz::kName,
     .caption = "قسمة الاعداد النسبية",
     .background = kGround,
     .layout = kLayout,

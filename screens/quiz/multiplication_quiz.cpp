@@ -132,7 +132,7 @@ constexpr Step kUpperPlan[] = {
 };
 
 const QuizSettings kSettings{
-    .name = "frmqd",
+    .name = MultiplicationQuiz::kName,
     .caption = "الضرب في الأعداد النسبية",
     .background = kGround,
     .layout = kLayout,

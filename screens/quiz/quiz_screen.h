@@ -93,6 +93,7 @@ struct QuizSettings {
 class QuizScreen : public ui::Form {
   public:
     explicit QuizScreen(const quiz::QuizSettings& settings);
+    const quiz::QuizSettings& settings() const { return settings_; }
 
   private:
     void bindEvents();

@@ -101,7 +101,7 @@ constexpr ui::Row kLayout[] = {
 };
 
 const QuizSettings kSettings{
-    .name = "frmqm",
+    .name = SubtractionQuiz::kName,
     .caption = "طرح الاعداد النسبية",
     .background = kGround,
     .layout = kLayout,

@@ -94,6 +94,6 @@ constexpr auto kLayout = withPanel(kScreen, mixedPanel(kPanel));
 } // namespace
 
 AdditionSolution::AdditionSolution()
-    : SumSolution("frmqaa", "الجمع اكتب انت الاسئلة", ui::rgb(0x008080), kLayout, kAddition, "1") {}
+    : SumSolution(kName, "الجمع اكتب انت الاسئلة", ui::rgb(0x008080), kLayout, kAddition, "1") {}
 
 } // namespace screens

@@ -126,7 +126,7 @@ std::string product(const std::string& x, const std::string& y, std::string_view
 } // namespace
 
 MultiplyDivideSolution::MultiplyDivideSolution()
-    : SolutionScreen("frmqad", "الضرب والقسمة  اكتب أنت الأسئلة", ui::rgb(0x800080), kLayout, "1") {
+    : SolutionScreen(kName, "الضرب والقسمة  اكتب أنت الأسئلة", ui::rgb(0x800080), kLayout, "1") {
     bindProblem(kProductFields, [this](int index) { productChanged(index); });
     bindProblem(kQuotientFields, [this](int index) { quotientChanged(index); });
     onClick("Command2", [this](int) { solveProduct(); });

@@ -2,12 +2,15 @@
 // quotient in `Text3(0..3)`, each solved step by step by its own button.
 #pragma once
 
+#include <string_view>
+
 #include "screens/solve/solution_screen.h"
 
 namespace screens {
 
 class MultiplyDivideSolution : public SolutionScreen {
   public:
+    static constexpr std::string_view kName = "frmqad";
     MultiplyDivideSolution();
 
   private:

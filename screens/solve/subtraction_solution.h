@@ -2,12 +2,15 @@
 // step.
 #pragma once
 
+#include <string_view>
+
 #include "screens/solve/sum_solution.h"
 
 namespace screens {
 
 class SubtractionSolution : public SumSolution {
   public:
+    static constexpr std::string_view kName = "frmqam";
     SubtractionSolution();
 };
 

@@ -142,7 +142,7 @@ std::vector<ui::Row> worksheetLayout() {
 
 } // namespace
 
-Worksheet::Worksheet() : Form("frmpq", "الطباعة إعداد أ / Morvane", 11880, 8490, ui::kWindow) {
+Worksheet::Worksheet() : Form(kName, "الطباعة إعداد أ / Morvane", 11880, 8490, ui::kWindow) {
     build(worksheetLayout());
     for (const worksheet::TickCounter& counter : worksheet::kTickCounters)
         onTimer(counter.timer, [this, &counter] { advance(counter); });

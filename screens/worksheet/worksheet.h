@@ -2,6 +2,8 @@
 // typed by the teacher, and printed as a page with lines for the pupil's class and name.
 #pragma once
 
+#include <string_view>
+
 #include "screens/worksheet/problems.h"
 #include "ui/form.h"
 
@@ -9,6 +11,7 @@ namespace screens {
 
 class Worksheet : public ui::Form {
   public:
+    static constexpr std::string_view kName = "frmpq";
     Worksheet();
 
   private:

@@ -5,23 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <string_view>
+#include <utility>
 
+#include "app/screen_table.h"
 #include "tests/support/driver.h"
 #include "ui/form.h"
 
 namespace {
 
-struct MenuEntry {
-    const char* button;
-    const char* screen;
-    int top; // twips
-};
-
-constexpr MenuEntry kMenu[] = {
-    {"Command1", "frmaddq", 180}, {"Command2", "frmqm", 840},   {"Command3", "frmqd", 1500},
-    {"Command4", "frmqdv", 2160}, {"Command6", "frmqo", 2820},  {"Command10", "frmpq", 3480},
-    {"Command7", "frmqaa", 4250}, {"Command9", "frmqad", 4920}, {"Command8", "frmqam", 5600},
+// Where each button that opens a screen stands, in twips.
+constexpr std::pair<std::string_view, int> kButtonTops[] = {
+    {"Command1", 180},   {"Command2", 840},  {"Command3", 1500}, {"Command4", 2160}, {"Command6", 2820},
+    {"Command10", 3480}, {"Command7", 4250}, {"Command9", 4920}, {"Command8", 5600},
 };
 
 int frameTop() { return driver::find(*ui::forms::find("frmqqq"), "Shape1").y(); }
@@ -46,13 +44,16 @@ TEST(Menu, TabWalksTheButtonsFromTopToBottomAndTheFrameFollows) {
 }
 
 TEST(Menu, EachButtonOpensItsScreenAfterMovingTheFrame) {
-    for (const MenuEntry& entry : kMenu) {
-        SCOPED_TRACE(entry.button);
+    for (const auto& [button, top] : kButtonTops) {
+        SCOPED_TRACE(button);
+        const auto opened = std::ranges::find(app::menuScreens(), button, &app::ScreenEntry::menuButton);
+        ASSERT_NE(opened, app::menuScreens().end());
         ui::Form& menu = driver::open("frmqqq");
-        driver::click(driver::find(menu, entry.button));
+        driver::click(driver::find(menu, ui::qstr(button)));
         driver::settle();
-        EXPECT_EQ(frameTop(), ui::pixels(entry.top - 60));
-        ui::Form* screen = ui::forms::find(entry.screen);
+        EXPECT_EQ(driver::textOf(driver::find(menu, ui::qstr(button))), opened->arabicName);
+        EXPECT_EQ(frameTop(), ui::pixels(top - 60));
+        ui::Form* screen = ui::forms::find(opened->name);
         ASSERT_NE(screen, nullptr);
         EXPECT_TRUE(screen->isVisible());
         EXPECT_EQ(ui::forms::loaded().front(), &menu);
@@ -103,6 +104,14 @@ constexpr Navigation kNavigation[] = {
     {"frmqo", "Command9", "Command10", "خروج", true},
     {"frmpq", "Command8", "Command9", "خروج من البرنامج", false},
 };
+
+// A screen added to the table without its rows here would go untested.
+TEST(Menu, EveryScreenOfTheTableIsCoveredHere) {
+    EXPECT_EQ(std::size(kButtonTops), app::menuScreens().size());
+    for (const app::ScreenEntry& screen : app::menuScreens())
+        EXPECT_NE(std::ranges::find(kNavigation, screen.name, &Navigation::screen), std::end(kNavigation))
+            << screen.name;
+}
 
 class BackAndExit : public testing::TestWithParam<Navigation> {
   protected:

@@ -1,63 +1,71 @@
 #include "tests/monkey/invariants.h"
 
+#include "screens/quiz/quiz_screen.h"
+#include "screens/worksheet/problems.h"
+
 namespace monkey {
 
 namespace {
 
-constexpr Counter kTestCounters[] = {{"Label7", 500}, {"Label8", 400}};
-constexpr ScorePair kTestScore[] = {{"Label3", "Label4"}};
-constexpr Marking kTestMarkings[] = {{"Command3", "Label1(6)"}, {"Command7", "Label1(13)"}};
-constexpr std::string_view kTestSolutionRows[] = {"Label1(4)",  "Label1(5)",  "Label1(6)",  "Label1(7)",
-                                                  "Label1(8)",  "Label1(9)",  "Label1(10)", "Label1(13)",
-                                                  "Label1(14)", "Label1(15)", "Label1(16)", "Label1(17)"};
+std::vector<std::string> labels(std::string_view name, int first, int last) {
+    std::vector<std::string> named;
+    for (int index = first; index <= last; ++index)
+        named.push_back(ui::utf8(ui::widgetName(name, index)));
+    return named;
+}
 
-// The multiplication and division tests count to other bounds and reveal other solution rows.
-constexpr Counter kProductCounters[] = {{"Label7", 453}, {"Label8", 400}};
-constexpr std::string_view kProductSolutionRows[] = {"Label1(4)",  "Label1(5)",  "Label1(6)",  "Label1(7)",
-                                                     "Label1(8)",  "Label1(9)",  "Label1(10)", "Label1(13)",
-                                                     "Label1(14)", "Label1(15)", "Label1(16)", "Label1(17)"};
-constexpr std::string_view kQuotientSolutionRows[] = {
-    "Label1(4)",  "Label1(5)",  "Label1(6)",  "Label1(7)",  "Label1(8)",  "Label1(9)",  "Label1(10)",
-    "Label1(11)", "Label1(12)", "Label1(13)", "Label1(14)", "Label1(15)", "Label1(16)", "Label1(17)",
-    "Label1(18)", "Label1(22)", "Label1(23)", "Label1(24)", "Label1(25)", "Label1(26)"};
+// A test screen: its counters, score, marking buttons and solution rows, as its settings have them.
+ScreenRules quizRules(const screens::QuizScreen& quiz) {
+    const screens::quiz::QuizSettings& settings = quiz.settings();
+    ScreenRules rules{.counters = {{"Label7", settings.bound1}, {"Label8", settings.bound2}},
+                      .scores = {{"Label3", "Label4"}},
+                      .clearButton = "Command4",
+                      .maxPictures = 50};
+    for (const screens::quiz::PanelSettings* panel : {&settings.lower, &settings.upper}) {
+        rules.markings.push_back(
+            {panel->widgets.evaluate, ui::utf8(ui::widgetName("Label1", panel->widgets.n))});
+        for (int label : panel->widgets.rowLabels)
+            rules.shownOnlyNonEmpty.push_back(ui::utf8(ui::widgetName("Label1", label)));
+    }
+    return rules;
+}
 
-constexpr ScorePair kMixedScores[] = {
-    {"Label15", "Label16"}, {"Label17", "Label18"}, {"Label19", "Label20"}, {"Label21", "Label22"}};
-
-constexpr Counter kWorksheetCounters[] = {
-    {"Label2", 1048}, {"Label3", 900}, {"Label4", 864}, {"Label5", 1536}};
-constexpr std::string_view kWorksheetButtons[] = {"Command7", "Command8", "Command9", "Command10", "Frame1"};
+ScreenRules worksheetRules() {
+    ScreenRules rules{.alwaysShown = {"Command7", "Command8", "Command9", "Command10", "Frame1"}};
+    for (const screens::worksheet::TickCounter& counter : screens::worksheet::kTickCounters)
+        rules.counters.push_back({counter.label, counter.bound});
+    return rules;
+}
 
 // A worked solution shows a step box only with something in it.
-constexpr std::string_view kSumSteps[] = {
-    "Label1(0)",  "Label1(1)",  "Label1(2)",  "Label1(3)",  "Label1(4)",  "Label1(5)",  "Label1(6)",
-    "Label1(7)",  "Label1(8)",  "Label1(9)",  "Label1(10)", "Label1(11)", "Label1(12)", "Label1(13)",
-    "Label1(14)", "Label1(15)", "Label1(16)", "Label1(17)", "Label1(18)", "Label1(19)"};
-constexpr std::string_view kProductSteps[] = {
-    "Label1(0)",  "Label1(1)",  "Label1(2)",  "Label1(3)",  "Label1(4)",  "Label1(5)",
-    "Label1(6)",  "Label1(7)",  "Label1(8)",  "Label1(9)",  "Label1(10)", "Label1(11)",
-    "Label1(12)", "Label1(13)", "Label1(14)", "Label1(15)", "Label1(16)", "Label1(17)",
-    "Label1(18)", "Label1(19)", "Label1(20)", "Label1(21)"};
+ScreenRules solutionRules(int lastStep) { return {.shownOnlyNonEmpty = labels("Label1", 0, lastStep)}; }
 
-constexpr ScreenRules kRules[] = {
-    {"frmqaa", {}, {}, {}, {}, kSumSteps, {}, 0},
-    {"frmqam", {}, {}, {}, {}, kSumSteps, {}, 0},
-    {"frmqad", {}, {}, {}, {}, kProductSteps, {}, 0},
-    {"frmaddq", kTestCounters, kTestScore, "Command4", kTestMarkings, kTestSolutionRows, {}, 50},
-    {"frmqm", kTestCounters, kTestScore, "Command4", kTestMarkings, kTestSolutionRows, {}, 50},
-    {"frmqd", kProductCounters, kTestScore, "Command4", kTestMarkings, kProductSolutionRows, {}, 50},
-    {"frmqdv", kProductCounters, kTestScore, "Command4", kTestMarkings, kQuotientSolutionRows, {}, 50},
-    {"frmqo", {}, kMixedScores, "Command8", {}, {}, {}, 61},
-    {"frmpq", kWorksheetCounters, {}, {}, {}, {}, kWorksheetButtons, 0},
-};
+ScreenRules mixedRules() {
+    return {.scores = {{"Label15", "Label16"},
+                       {"Label17", "Label18"},
+                       {"Label19", "Label20"},
+                       {"Label21", "Label22"}},
+            .clearButton = "Command8",
+            .maxPictures = 61};
+}
 
 } // namespace
 
-const ScreenRules* rulesFor(std::string_view screen) {
-    for (const ScreenRules& rules : kRules)
-        if (rules.screen == screen)
-            return &rules;
-    return nullptr;
+std::optional<ScreenRules> rulesFor(const ui::Form& screen) {
+    if (const auto* quiz = dynamic_cast<const screens::QuizScreen*>(&screen))
+        return quizRules(*quiz);
+    const std::string name = ui::utf8(screen.objectName());
+    if (name == "frmqqq")
+        return ScreenRules{.maxPictures = 1}; // its backdrop
+    if (name == "frmqaa" || name == "frmqam")
+        return solutionRules(19);
+    if (name == "frmqad")
+        return solutionRules(21);
+    if (name == "frmqo")
+        return mixedRules();
+    if (name == "frmpq")
+        return worksheetRules();
+    return std::nullopt;
 }
 
 } // namespace monkey

@@ -1,9 +1,14 @@
-// What the monkey checks on each kind of screen, keyed by screen name. Screens not listed get the
-// checks every screen has (filtered boxes, no message box left open).
+// What the monkey checks on each screen besides what every screen has (filtered boxes, no message
+// box left open): a test screen's rules come from its own settings, the other screens' from a table
+// here. A screen with neither stops the walk, so a new screen cannot go unchecked.
 #pragma once
 
-#include <span>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "ui/form.h"
 
 namespace monkey {
 
@@ -22,21 +27,21 @@ struct ScorePair {
 // A marking button and a solution label: the button is disabled exactly while the label is shown,
 // that is while its problem stands marked.
 struct Marking {
-    std::string_view button, solution;
+    std::string_view button;
+    std::string solution;
 };
 
 struct ScreenRules {
-    std::string_view screen;
-    std::span<const Counter> counters;
-    std::span<const ScorePair> scores;
-    std::string_view clearButton;
-    std::span<const Marking> markings;
-    std::span<const std::string_view> shownOnlyNonEmpty; // labels never shown with an empty caption
-    std::span<const std::string_view> alwaysShown;       // widgets hidden only inside a handler
-    int maxPictures;                                     // Image1 elements shown at once, at most
+    std::vector<Counter> counters = {};
+    std::vector<ScorePair> scores = {};
+    std::string_view clearButton = {};
+    std::vector<Marking> markings = {};
+    std::vector<std::string> shownOnlyNonEmpty = {}; // labels never shown with an empty caption
+    std::vector<std::string> alwaysShown = {};       // widgets hidden only inside a handler
+    int maxPictures = 0;                             // Image1 elements shown at once, at most
 };
 
-// The rules of a screen, or null for a screen without its own.
-const ScreenRules* rulesFor(std::string_view screen);
+// The rules of a loaded screen, or nothing for a screen the monkey has no rules for.
+std::optional<ScreenRules> rulesFor(const ui::Form& screen);
 
 } // namespace monkey

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/screen_table.h"
 #include "tests/monkey/walk.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -76,21 +77,18 @@ long residentKilobytes() {
 
 long heapKilobytes() { return static_cast<long>(mallinfo2().uordblks / 1024); }
 
-const char* const kScreens[] = {"frmaddq", "frmqm",  "frmqd",  "frmqdv", "frmqo",
-                                "frmpq",   "frmqaa", "frmqam", "frmqad"};
-
 // Every screen opened over the menu, walked for a few actions and closed, round after round.
 void openAndClose(int rounds, std::uint64_t seed) {
     for (int round = 0; round < rounds; ++round)
-        for (const char* screen : kScreens) {
+        for (const app::ScreenEntry& screen : app::menuScreens()) {
             driver::open("frmqqq");
-            driver::open(screen);
+            driver::open(screen.name);
             monkey::Walk walk(seed++);
             current = &walk;
             if (const std::optional<std::string> failure = walk.run(5))
                 FAIL() << *failure << "\n" << walk.report();
             current = nullptr;
-            if (ui::Form* opened = ui::forms::find(screen))
+            if (ui::Form* opened = ui::forms::find(screen.name))
                 opened->unload();
             driver::settle();
         }
@@ -108,7 +106,7 @@ TEST(Soak, OpeningAndClosingEveryScreenKeepsMemoryFlat) {
     openAndClose(100, 1);
     const long warmResident = residentKilobytes(), warmHeap = heapKilobytes();
     openAndClose(static_cast<int>(rounds), 1000);
-    const long openings = static_cast<long>(rounds * std::size(kScreens));
+    const long openings = static_cast<long>(rounds * app::menuScreens().size());
     const long residentGrowth = residentKilobytes() - warmResident, heapGrowth = heapKilobytes() - warmHeap;
     std::printf("%ld openings after warm-up: resident memory grew %ld kB, heap in use grew %ld kB\n",
                 openings, residentGrowth, heapGrowth);

@@ -314,10 +314,12 @@ std::optional<std::string> Walk::broken(const std::string& lastAction) {
         return "a message box stayed open";
     for (const ui::Form* screen : ui::forms::loaded()) {
         std::optional<std::string> failure = unfilteredBox(*screen);
-        if (const ScreenRules* rules = rulesFor(name(*screen)); rules && !failure)
-            if (!(failure = badCounter(*screen, *rules)))
-                if (!(failure = badMarking(*screen, *rules)))
-                    failure = badScore(*screen, *rules, lastAction);
+        const std::optional<ScreenRules> rules = rulesFor(*screen);
+        if (!rules)
+            failure = "the monkey has no rules for this screen";
+        else if (!failure && !(failure = badCounter(*screen, *rules)) &&
+                 !(failure = badMarking(*screen, *rules)))
+            failure = badScore(*screen, *rules, lastAction);
         if (failure)
             return name(*screen) + ": " + *failure;
     }

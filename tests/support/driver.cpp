@@ -10,7 +10,7 @@
 
 namespace driver {
 
-ui::Form& open(const char* name) {
+ui::Form& open(std::string_view name) {
     ui::Form& form = ui::forms::show(name);
     settle();
     return form;

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/form.h"
@@ -14,7 +15,7 @@ namespace driver {
 
 // Opens a screen as the menu would and lets the event loop run once, so it is activated and its
 // first widget has the focus.
-ui::Form& open(const char* name);
+ui::Form& open(std::string_view name);
 
 // Lets pending events run, including the destruction of unloaded screens.
 void settle();

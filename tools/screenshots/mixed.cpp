@@ -1,4 +1,5 @@
 #include "tools/screenshots/camera.h"
+#include "screens/mixed/mixed_exercises.h"
 #include "ui/form.h"
 
 namespace shots {
@@ -23,7 +24,7 @@ void check(ui::Form& screen, const Answer& answer, const char* checkButton) {
 // The mixed exercises after two right answers to each exercise: stars in the three pyramids, and the
 // sun with two of the total's stars beside it.
 void mixedScreen(const Camera& camera) {
-    ui::Form& screen = ui::forms::show("frmqo");
+    ui::Form& screen = ui::forms::show(screens::MixedExercises::kName);
     check(screen, {"Text2", {0, 1}, {"7", "3"}}, "Command1");
     screen.button("Command2").press();
     check(screen, {"Text2", {0, 1}, {"14", "4"}}, "Command1");
@@ -33,7 +34,7 @@ void mixedScreen(const Camera& camera) {
     check(screen, {"Text3", {0, 1, 3, 4}, {"10", "6", "15", "9"}}, "Command6");
     screen.button("Command5").press();
     check(screen, {"Text3", {0, 1, 3, 4}, {"12", "8", "3", "2"}}, "Command6");
-    camera.take(screen, QStringLiteral("frmqo"));
+    camera.take(screen, screen.objectName());
 }
 
 } // namespace shots

@@ -1,6 +1,9 @@
 #include <array>
 
 #include "tools/screenshots/camera.h"
+#include "screens/solve/subtraction_solution.h"
+#include "screens/solve/multiply_divide_solution.h"
+#include "screens/solve/addition_solution.h"
 #include "ui/form.h"
 
 namespace shots {
@@ -19,24 +22,24 @@ void solveProblem(ui::Form& screen, const char* fields, const std::array<const c
 
 // A sum or a difference screen, once solved over the common denominator and once by cross
 // multiplication: one state shows only one row.
-void sumScreen(const Camera& camera, const char* name, const std::array<const char*, 4>& common,
+void sumScreen(const Camera& camera, std::string_view name, const std::array<const char*, 4>& common,
                const std::array<const char*, 4>& cross) {
     ui::Form& screen = ui::forms::show(name);
     solveProblem(screen, "Text1", common, "Command1", 4);
-    camera.take(screen, QString::fromLatin1(name) + QStringLiteral("-common"));
+    camera.take(screen, screen.objectName() + QStringLiteral("-common"));
     solveProblem(screen, "Text1", cross, "Command2", 13);
-    camera.take(screen, QString::fromLatin1(name) + QStringLiteral("-cross"));
+    camera.take(screen, screen.objectName() + QStringLiteral("-cross"));
 }
 
 } // namespace
 
 void solveScreens(const Camera& camera) {
-    sumScreen(camera, "frmqaa", {"3", "4", "5", "4"}, {"1", "6", "3", "4"});
-    sumScreen(camera, "frmqam", {"1", "4", "-3", "4"}, {"5", "6", "1", "4"});
-    ui::Form& both = ui::forms::show("frmqad");
+    sumScreen(camera, screens::AdditionSolution::kName, {"3", "4", "5", "4"}, {"1", "6", "3", "4"});
+    sumScreen(camera, screens::SubtractionSolution::kName, {"1", "4", "-3", "4"}, {"5", "6", "1", "4"});
+    ui::Form& both = ui::forms::show(screens::MultiplyDivideSolution::kName);
     solveProblem(both, "Text1", {"2", "3", "9", "4"}, "Command2", 13);
     solveProblem(both, "Text3", {"-1", "2", "3", "4"}, "Command1", 21);
-    camera.take(both, QStringLiteral("frmqad"));
+    camera.take(both, both.objectName());
 }
 
 } // namespace shots

@@ -3,6 +3,10 @@
 #include <string>
 
 #include "tools/screenshots/camera.h"
+#include "screens/quiz/subtraction_quiz.h"
+#include "screens/quiz/multiplication_quiz.h"
+#include "screens/quiz/division_quiz.h"
+#include "screens/quiz/addition_quiz.h"
 #include "ui/form.h"
 
 namespace shots {
@@ -42,27 +46,29 @@ void practise(ui::Form& form, int rounds, const char* upperNew, const char* lowe
 }
 
 // Both panels marked with stars lit, then every star lit to show where they all stand.
-void markedAndStarred(const Camera& camera, const char* name, int rounds, const char* upperNew,
+void markedAndStarred(const Camera& camera, std::string_view name, int rounds, const char* upperNew,
                       const char* lowerNew) {
     ui::Form& form = ui::forms::show(name);
     form.timer("Timer1").stop();
     form.timer("Timer2").stop();
     practise(form, rounds, upperNew, lowerNew);
-    camera.take(form, QString::fromLatin1(name));
+    camera.take(form, form.objectName());
     for (QWidget* star : form.array("Image1"))
         star->show();
-    camera.take(form, QString::fromLatin1(name) + QStringLiteral("_stars"));
+    camera.take(form, form.objectName() + QStringLiteral("_stars"));
 }
 
 } // namespace
 
 void testScreens(const Camera& camera) {
-    markedAndStarred(camera, "frmaddq", 6, "Command5", "Command2");
-    ui::Form& subtraction = ui::forms::show("frmqm");
+    markedAndStarred(camera, screens::AdditionQuiz::kName, 6, "Command5", "Command2");
+    ui::Form& subtraction = ui::forms::show(screens::SubtractionQuiz::kName);
     qobject_cast<QAbstractButton*>(&subtraction.widget("Option2"))->click();
-    markedAndStarred(camera, "frmqm", 9, "Command5", "Command1");
-    for (const char* name : {"frmqd", "frmqdv"})
-        camera.take(ui::forms::show(name), QString::fromLatin1(name));
+    markedAndStarred(camera, screens::SubtractionQuiz::kName, 9, "Command5", "Command1");
+    for (std::string_view name : {screens::MultiplicationQuiz::kName, screens::DivisionQuiz::kName}) {
+        ui::Form& form = ui::forms::show(name);
+        camera.take(form, form.objectName());
+    }
 }
 
 } // namespace shots

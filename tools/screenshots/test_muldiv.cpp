@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "tools/screenshots/camera.h"
+#include "screens/quiz/multiplication_quiz.h"
+#include "screens/quiz/division_quiz.h"
 #include "ui/form.h"
 
 namespace shots {
@@ -22,7 +24,7 @@ struct Marking {
 };
 
 // Opens the screen with its tick counters at rest, so the pictures show the same problems every time.
-ui::Form& openStill(const char* name) {
+ui::Form& openStill(std::string_view name) {
     ui::Form& form = ui::forms::show(name);
     form.timer("Timer1").stop();
     form.timer("Timer2").stop();
@@ -50,24 +52,24 @@ void showAllStars(const Camera& camera, ui::Form& form) {
 }
 
 void multiplication(const Camera& camera) {
-    ui::Form& form = openStill("frmqd");
+    ui::Form& form = openStill(screens::MultiplicationQuiz::kName);
     mark(form, {{"Command3", {{0, "14"}, {1, "15"}}}, {"Command7", {{9, "8"}, {8, "5"}}}});
-    camera.take(form, "frmqd_marked");
+    camera.take(form, form.objectName() + QStringLiteral("_marked"));
     // Above -7/4 × 9; below 8/15 × -15/16 = -120/240, reduced by 120 to -1 over 2.
     chooseLevelTwo(form, 138, 34);
     mark(form, {{"Command3", {{0, "-120"}, {1, "240"}, {2, "-1"}, {3, "2"}}},
                 {"Command7", {{9, "-63"}, {8, "4"}}}});
-    camera.take(form, "frmqd_level2");
+    camera.take(form, form.objectName() + QStringLiteral("_level2"));
     showAllStars(camera, form);
 }
 
 void division(const Camera& camera) {
-    ui::Form& form = openStill("frmqdv");
+    ui::Form& form = openStill(screens::DivisionQuiz::kName);
     mark(form,
          {{"Command3", {{17, "2"}, {16, "4"}, {15, "3"}, {14, "1"}, {0, "6"}, {1, "4"}, {2, "3"}, {3, "2"}}},
           {"Command7",
            {{10, "2"}, {11, "5"}, {12, "1"}, {13, "4"}, {9, "2"}, {8, "20"}, {7, "1"}, {6, "10"}}}});
-    camera.take(form, "frmqdv_marked");
+    camera.take(form, form.objectName() + QStringLiteral("_marked"));
     // Above -1/3 ÷ -4; below 10/10 ÷ -13/13, reduced 1 over -1 and whole -1.
     chooseLevelTwo(form, 0, 16);
     mark(form, {{"Command3",
@@ -81,7 +83,7 @@ void division(const Camera& camera) {
                   {3, "-1"},
                   {4, "-1"}}},
                 {"Command7", {{10, "-1"}, {11, "3"}, {12, "1"}, {13, "-4"}, {9, "-1"}, {8, "-12"}}}});
-    camera.take(form, "frmqdv_level2");
+    camera.take(form, form.objectName() + QStringLiteral("_level2"));
     showAllStars(camera, form);
 }
 

@@ -2,6 +2,7 @@
 #include <QPrinter>
 
 #include "tools/screenshots/camera.h"
+#include "screens/worksheet/worksheet.h"
 #include "ui/form.h"
 #include "ui/print.h"
 
@@ -29,14 +30,14 @@ void printToPdf(ui::Form& sheet, const QString& file) {
 
 // The teacher picks all operations, fills the page and makes the last problem one without whole numbers.
 void worksheetScreen(const Camera& camera) {
-    ui::Form& sheet = ui::forms::show("frmpq");
+    ui::Form& sheet = ui::forms::show(screens::Worksheet::kName);
     setCounters(sheet);
     static_cast<QAbstractButton&>(sheet.widget("Option1", 4)).click();
     sheet.button("Command10").press();
     sheet.textBox("Text1", 28).assign("");
     sheet.textBox("Text1", 29).assign("");
-    camera.take(sheet, QStringLiteral("frmpq"));
-    printToPdf(sheet, camera.path(QStringLiteral("frmpq-printed.pdf")));
+    camera.take(sheet, sheet.objectName());
+    printToPdf(sheet, camera.path(sheet.objectName() + QStringLiteral("-printed.pdf")));
 }
 
 } // namespace shots
