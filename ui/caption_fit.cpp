@@ -50,6 +50,10 @@ void fitCaption(QPushButton& button) {
 void fitCaptions(QWidget& screen) {
     for (QLabel* label : screen.findChildren<QLabel*>())
         fitCaption(*label);
+    fitButtonCaptions(screen);
+}
+
+void fitButtonCaptions(QWidget& screen) {
     for (QPushButton* button : screen.findChildren<QPushButton*>())
         fitCaption(*button);
 }

@@ -13,5 +13,7 @@ void fitCaption(QLabel& label);
 void fitCaption(QPushButton& button);
 // Every label and button of a screen, as built.
 void fitCaptions(QWidget& screen);
+// Every button of a screen, as built.
+void fitButtonCaptions(QWidget& screen);
 
 } // namespace ui

@@ -236,15 +236,15 @@ void Form::onGotFocus(std::string_view name, const Handler& handler) {
 void Form::onTimer(std::string_view name, Event handler) { timer(name).onTick = std::move(handler); }
 
 void Form::bindBack(std::string_view name) {
-    button(name).onClick = [this] { unload(); };
+    onClick(name, [this](int) { unload(); });
 }
 
 void Form::bindExit(std::string_view name) {
-    button(name).onClick = [] {
+    onClick(name, [](int) {
         if (!forms::loaded().empty())
             forms::loaded().back()->unload();
         forms::end();
-    };
+    });
 }
 
 void Form::spokenTextsChanged() {

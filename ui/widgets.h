@@ -35,6 +35,8 @@ class Label : public QLabel {
     std::string caption() const { return utf8(text()); }
     // Sets the caption and, when it changed, raises Change at once.
     void setCaption(std::string_view caption);
+    std::string tip() const { return utf8(toolTip()); }
+    void setTip(std::string_view tip) { setToolTip(qstr(tip)); }
     Event onClick, onChange;
 
   protected:
@@ -49,6 +51,7 @@ class TextBox : public QLineEdit {
   public:
     explicit TextBox(QWidget* parent);
     std::string value() const { return utf8(text()); }
+    std::string tip() const { return utf8(toolTip()); }
     // Assigns the text; Change runs at once, nested, when it differs.
     void assign(std::string_view text);
     // Caret to the start, then select to the end ("{Home}+{End}"). Also done again when the mouse
@@ -72,6 +75,8 @@ class Button : public QPushButton {
     explicit Button(QWidget* parent);
     // Setting Value to True: the Click handler runs before this returns (not on a disabled button).
     void press() { click(); }
+    std::string caption() const { return utf8(text()); }
+    void setCaption(std::string_view caption) { setText(qstr(caption)); }
     Event onClick, onGotFocus;
 
   protected:

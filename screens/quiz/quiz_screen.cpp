@@ -1,7 +1,5 @@
 #include "screens/quiz/quiz_screen.h"
 
-#include <QPushButton>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -77,8 +75,7 @@ QuizScreen::QuizScreen(const QuizSettings& settings)
     : Form(settings.name, settings.caption, 11880, 8490, settings.background), settings_(settings) {
     build(withStars(settings));
     // "التقويم" in the face standing in for Arial is wider than its button.
-    for (QPushButton* button : findChildren<QPushButton*>())
-        ui::fitCaption(*button);
+    ui::fitButtonCaptions(*this);
     bindEvents();
     addSpokenText(
         [this] { return "الدرجة " + label("Label3").caption() + " من " + label("Label4").caption(); });

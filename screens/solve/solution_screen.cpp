@@ -43,7 +43,7 @@ void SolutionScreen::explain(std::string_view text) {
     ui::fitCaption(label("Label7"));
 }
 
-void SolutionScreen::showExplanationOf(int box) { explain(ui::utf8(label("Label1", box).toolTip())); }
+void SolutionScreen::showExplanationOf(int box) { explain(label("Label1", box).tip()); }
 
 void SolutionScreen::backgroundClicked() {
     explain(texts::kBackgroundPrompt);
@@ -53,7 +53,7 @@ void SolutionScreen::backgroundClicked() {
 void SolutionScreen::bindProblem(std::string_view fields, ui::Handler changed) {
     onChange(fields, std::move(changed));
     onGotFocus(fields, [this, fields](int index) {
-        explain(ui::utf8(textBox(fields, index).toolTip()));
+        explain(textBox(fields, index).tip());
         focusWhole(textBox(fields, index));
     });
     onClick(fields, [this, fields](int index) { focusWhole(textBox(fields, index)); });

@@ -15,7 +15,7 @@ void reduceInto(ui::Form& form, const ResultBoxes& boxes, const std::string& n, 
     setCaption(form, boxes.reducedDenominator, reduced.denominator);
     if (reduced.divisor > 0)
         for (int index : {boxes.reducedNumerator, boxes.reducedDenominator})
-            box(form, index).setToolTip(ui::qstr(fraction::reductionTooltip(reduced.divisor)));
+            box(form, index).setTip(fraction::reductionTooltip(reduced.divisor));
 }
 
 // A reduction that gives back N (or D) as it was is no step at all.

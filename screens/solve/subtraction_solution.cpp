@@ -96,7 +96,7 @@ constexpr auto kLayout = withPanel(kScreen, mixedPanel(kPanel));
 } // namespace
 
 SubtractionSolution::SubtractionSolution()
-    : SumSolution(kName, "الطرح  اكتب انت الأسئلة لتشاهد الاجابة", ui::rgb(0x000080), kLayout,
-                  kSubtraction, "2") {}
+    : SumSolution(kName, "الطرح  اكتب انت الأسئلة لتشاهد الاجابة", ui::rgb(0x000080), kLayout, kSubtraction,
+                  "2") {}
 
 } // namespace screens

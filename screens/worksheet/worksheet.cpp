@@ -147,17 +147,17 @@ Worksheet::Worksheet() : Form(kName, "الطباعة إعداد أ / Morvane", 1
     for (const worksheet::TickCounter& counter : worksheet::kTickCounters)
         onTimer(counter.timer, [this, &counter] { advance(counter); });
     for (int row = 1; row <= kRows; ++row)
-        button(kProblemRows[row - 1].button).onClick = [this, row] { fillProblem(row); };
-    button("Command10").onClick = [this] { fillAllProblems(); };
+        onClick(kProblemRows[row - 1].button, [this, row](int) { fillProblem(row); });
+    onClick("Command10", [this](int) { fillAllProblems(); });
     onClick("Option1", [this](int option) { chooseOperation(option); });
     onClick("Command6", [this](int index) { cycleOperator(index); });
     onChange("Text1", [this](int box) { filterInput(textBox("Text1", box)); });
     const ui::Handler selectWhole = [this](int box) { textBox("Text1", box).selectWhole(); };
     onClick("Text1", selectWhole);
     onGotFocus("Text1", selectWhole);
-    button("Command7").onClick = [this] { printPage(); };
+    onClick("Command7", [this](int) { printPage(); });
     bindBack("Command8");
-    button("Command9").onClick = [] { ui::forms::end(); };
+    bindExit("Command9");
 }
 
 // A counter's caption read as a whole number; the timers only ever write whole numbers into it.
@@ -191,7 +191,7 @@ void Worksheet::fillAllProblems() {
 void Worksheet::chooseOperation(int option) {
     const auto captions = worksheet::operatorsFor(option);
     for (int r = 0; r < kRows; ++r)
-        button("Command6", r).setText(ui::qstr(captions[r]));
+        button("Command6", r).setCaption(captions[r]);
 }
 
 // Operator buttons cycle; the "=" buttons (indexes 5 to 9) do nothing.
@@ -199,7 +199,7 @@ void Worksheet::cycleOperator(int index) {
     if (index >= kRows)
         return;
     ui::Button& op = button("Command6", index);
-    op.setText(ui::qstr(worksheet::nextOperator(ui::utf8(op.text()))));
+    op.setCaption(worksheet::nextOperator(op.caption()));
 }
 
 constexpr std::string_view kPrintFailed =
