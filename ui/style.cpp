@@ -14,8 +14,6 @@ namespace ui {
 
 namespace {
 
-QColor color(Color c) { return QColor::fromRgb(c.rgb); }
-
 // Sizes are given in points at 96 dots per inch, as the design was drawn; pixel sizes keep every
 // screen the same size whatever the machine's own setting.
 QFont fontOf(const Font& font) {
@@ -46,7 +44,7 @@ void setColor(QWidget& widget, QPalette::ColorRole role, Color c) {
     if (!c.set)
         return;
     QPalette palette = widget.palette();
-    palette.setColor(role, color(c));
+    palette.setColor(role, qcolor(c));
     widget.setPalette(palette);
 }
 

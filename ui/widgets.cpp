@@ -26,8 +26,6 @@ bool isNewFocus(const QFocusEvent* event) {
     return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
 }
 
-QColor color(Color c) { return QColor::fromRgb(c.rgb); }
-
 // A framed text box's sunken edge, lit from the top left as on classic Windows: an outer line of
 // grey and white and an inner line of dark grey and light grey. The outer grey is a little lighter
 // than Windows' own so that the edge stands out from every ground the screens use.
@@ -75,6 +73,8 @@ QString qstr(std::string_view text) {
 }
 
 std::string utf8(const QString& text) { return text.toStdString(); }
+
+QColor qcolor(Color color) { return QColor::fromRgb(color.rgb); }
 
 Label::Label(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
@@ -227,7 +227,7 @@ void Frame::paintEvent(QPaintEvent*) {
 }
 
 Shape::Shape(QWidget* parent, const Row& item)
-    : QWidget(parent), border_(color(item.lineColor)), fill_(color(item.fill)), hasFill_(item.fill.set),
+    : QWidget(parent), border_(qcolor(item.lineColor)), fill_(qcolor(item.fill)), hasFill_(item.fill.set),
       rounded_(item.rounded), width_(item.lineWidth) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -250,7 +250,7 @@ void Shape::paintEvent(QPaintEvent*) {
 }
 
 Line::Line(QWidget* parent, const Row& item)
-    : QWidget(parent), color_(item.lineColor.set ? color(item.lineColor) : Qt::black),
+    : QWidget(parent), color_(item.lineColor.set ? qcolor(item.lineColor) : Qt::black),
       width_(item.lineWidth) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QPoint a(pixels(item.left), pixels(item.top));

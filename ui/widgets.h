@@ -22,6 +22,7 @@ using Event = std::function<void()>;
 
 QString qstr(std::string_view utf8);
 std::string utf8(const QString& text);
+QColor qcolor(Color color);
 
 // Visible as the design means it: not hidden, whatever the parent's state.
 inline bool shown(const QWidget& widget) { return !widget.isHidden(); }

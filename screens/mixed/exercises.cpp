@@ -128,14 +128,7 @@ bool isEqualFraction(const FractionText& typed, const FractionText& given) {
     return isSameFraction(typed, given) && typed.numerator != given.numerator;
 }
 
-bool earnsExerciseReward(double earned, double possible) { return possible != 0 && earned / possible > 0.8; }
-
 bool earnsTotalReward(double totalEarned) { return std::fmod(fraction::roundHalfEven(totalEarned), 4) == 0; }
-
-int nextReward(std::span<const int> order, const std::function<bool(int)>& isShown) {
-    // With every picture but the last shown, the search stops on the last one.
-    return *std::find_if_not(order.begin(), order.end() - 1, isShown);
-}
 
 bool mustDoubleOther(std::string_view changedNumerator, std::string_view otherNumerator) {
     // Doubling a zero numerator leaves the two equal, and the pairs would double each other for ever.

@@ -63,13 +63,9 @@ Marking markSimplestForm(std::string_view questionNumerator, const FractionText&
 // Exercise 3: a typed fraction equal to the given one, the given fraction itself excepted.
 bool isEqualFraction(const FractionText& typed, const FractionText& given);
 
-// An exercise's earned marks are rewarded while they stay above four fifths of the possible marks.
-bool earnsExerciseReward(double earned, double possible);
-// The total earned is rewarded at every multiple of 4, 0 included.
+// An exercise's earned marks are rewarded as the tests' are, while above four fifths of the possible
+// (screens/common/rewards.h); the total earned is rewarded at every multiple of 4, 0 included.
 bool earnsTotalReward(double totalEarned);
-// The picture a reward shows: the first hidden one of a group's order of appearance, or its last one
-// once all the others are shown.
-int nextReward(std::span<const int> order, const std::function<bool(int)>& isShown);
 
 // Exercise 3 shows two equal fractions; when a change of one gives both the same numerator, the other
 // is doubled to keep them apart.

@@ -7,6 +7,7 @@
 #include "assets/pictures.h"
 #include "fraction/fraction.h"
 #include "screens/common/input.h"
+#include "screens/common/rewards.h"
 
 namespace screens {
 
@@ -389,7 +390,7 @@ void MixedExercises::keepApart(const Pair& changed, const Pair& other) {
 // marks as they stood before the current answer.
 void MixedExercises::rewardExercise(const Exercise& exercise) {
     const double earned = fraction::value(label(exercise.earned).caption());
-    if (mixed::earnsExerciseReward(earned, fraction::value(label(exercise.possible).caption())))
+    if (rewards::aboveFourFifths(earned, fraction::value(label(exercise.possible).caption())))
         showNextReward(exercise.rewards);
 }
 
@@ -400,7 +401,7 @@ void MixedExercises::rewardTotal() {
 
 void MixedExercises::showNextReward(std::span<const int> order) {
     const auto isShown = [this](int picture) { return ui::shown(image("Image1", picture)); };
-    image("Image1", mixed::nextReward(order, isShown)).show();
+    image("Image1", rewards::nextToShow(order, isShown)).show();
 }
 
 void MixedExercises::changeAllQuestions() {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "fraction/fraction.h"
+#include "screens/common/rewards.h"
 
 namespace screens::quiz {
 
@@ -71,7 +72,7 @@ bool earnsStar(double right, double attempts, bool everyFourthGate) {
         return false;
     if (everyFourthGate && std::fmod(fraction::roundHalfEven(attempts), 4) != 0)
         return false;
-    return right / attempts > 0.8;
+    return rewards::aboveFourFifths(right, attempts);
 }
 
 } // namespace screens::quiz

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <numbers>
 
 #include "assets/pictures.h"
 #include "fraction/fraction.h"
 #include "screens/common/input.h"
+#include "screens/common/rewards.h"
 #include "ui/caption_fit.h"
 
 namespace screens {
@@ -233,13 +235,14 @@ void QuizScreen::rewardCheck() {
 
 // The first hidden star of Image1(0) to Image1(48) lights; once they all shine, Image1(49) does.
 void QuizScreen::lightStar() {
-    for (int i = 0; i < kStars - 1; ++i) {
-        if (!ui::shown(image("Image1", i))) {
-            image("Image1", i).show();
-            return;
-        }
-    }
-    image("Image1", kStars - 1).show();
+    static constexpr auto kOrder = [] {
+        std::array<int, kStars> order{};
+        std::iota(order.begin(), order.end(), 0);
+        return order;
+    }();
+    image("Image1",
+          rewards::nextToShow(kOrder, [this](int star) { return ui::shown(image("Image1", star)); }))
+        .show();
 }
 
 void QuizScreen::clearScore() {

@@ -1,4 +1,5 @@
 // The question cycles and the marking of the mixed exercises, without the screen.
+#include "screens/common/rewards.h"
 #include "screens/mixed/exercises.h"
 
 #include <gtest/gtest.h>
@@ -195,7 +196,7 @@ TEST(MixedRewards, ExerciseRewardAboveFourFifthsOnly) {
     } rows[] = {{1, 0, false},   {0, 0, false}, {2, 1, true},  {4, 5, false}, {8, 10, false},
                 {12, 15, false}, {5, 6, true},  {9, 11, true}, {1, 2, false}};
     for (const auto& row : rows)
-        EXPECT_EQ(earnsExerciseReward(row.earned, row.possible), row.earns)
+        EXPECT_EQ(screens::rewards::aboveFourFifths(row.earned, row.possible), row.earns)
             << row.earned << "/" << row.possible;
 }
 
@@ -212,12 +213,12 @@ TEST(MixedRewards, PicturesComeInOrderAndTheLastStaysAfterAllAreShown) {
     const auto isShown = [&](int picture) { return shown.contains(picture); };
     std::vector<int> appeared;
     for (int reward = 0; reward < 6; ++reward) {
-        appeared.push_back(nextReward(order, isShown));
+        appeared.push_back(screens::rewards::nextToShow(order, isShown));
         shown.insert(appeared.back());
     }
     EXPECT_EQ(appeared, (std::vector<int>{20, 21, 30, 23, 23, 23}));
     shown = {20, 30};
-    EXPECT_EQ(nextReward(order, isShown), 21);
+    EXPECT_EQ(screens::rewards::nextToShow(order, isShown), 21);
 }
 
 TEST(MixedRewards, EqualNumeratorsDoubleTheOtherFractionUnlessZero) {
