@@ -10,26 +10,22 @@
 
 namespace screens {
 
+namespace mixed {
+struct WidgetRef;
+struct FractionWidgets;
+struct ExerciseWidgets;
+} // namespace mixed
+
 class MixedExercises : public ui::Form {
   public:
     static constexpr std::string_view kName = "frmqo";
     MixedExercises();
 
-    // A widget by its name and index, and a fraction as two of them (numerator, denominator).
-    struct Ref {
-        std::string_view name;
-        int index = -1;
-    };
-    struct Pair {
-        Ref numerator, denominator;
-    };
-    // An exercise's score pair and the order its reward pictures appear in.
-    struct Exercise {
-        std::string_view earned, possible;
-        std::span<const int> rewards;
-    };
-
   private:
+    using Pair = mixed::FractionWidgets;
+    using Ref = mixed::WidgetRef;
+    using Exercise = mixed::ExerciseWidgets;
+
     void bindHandlers();
     void addSpokenTexts();
 
