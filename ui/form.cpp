@@ -4,15 +4,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMessageBox>
-#include <QScreen>
-#include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <map>
 
 #include "ui/accessibility.h"
+#include "ui/forms_list.h"
 #include "ui/style.h"
 
 namespace ui {
@@ -23,11 +20,6 @@ QString widgetName(std::string_view name, int index) {
 }
 
 namespace {
-
-std::vector<Form*>& loadedForms() {
-    static std::vector<Form*> forms;
-    return forms;
-}
 
 // Stacking layers: what a layout table lists is created layer by layer, so later layers cover
 // earlier ones whatever the order of the table.
@@ -49,26 +41,6 @@ int layerOf(const Row& item) {
 
 bool pressable(const QAbstractButton* button) { return button && shown(*button) && button->isEnabled(); }
 
-// Some window managers (openbox) offer to minimize a modal box whatever it asks for. Minimized, it
-// takes its screen with it and leaves every window of the program blocked with nothing to answer,
-// so it comes straight back.
-class ComesBackWhenMinimized : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::WindowStateChange && box->isMinimized())
-            QTimer::singleShot(0, box, [box] {
-                box->showNormal();
-                box->raise();
-                box->activateWindow();
-            });
-        return false;
-    }
-};
-
 } // namespace
 
 Form::Form(std::string_view name, std::string_view caption, int widthTwips, int heightTwips, Color back) {
@@ -82,10 +54,10 @@ Form::Form(std::string_view name, std::string_view caption, int widthTwips, int 
     setLayoutDirection(Qt::LeftToRight);
     applyBackground(*this, back);
     installScreenAccessibility();
-    loadedForms().push_back(this);
+    forms::loadedList().push_back(this);
 }
 
-Form::~Form() { std::erase(loadedForms(), this); }
+Form::~Form() { std::erase(forms::loadedList(), this); }
 
 void Form::build(std::span<const Row> layout) {
     for (int layer = 0; layer <= 3; ++layer)
@@ -307,101 +279,9 @@ void Form::focusFirstInTabOrder() {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
-    std::erase(loadedForms(), this);
+    std::erase(forms::loadedList(), this);
     hide();
     event->accept();
-}
-
-namespace forms {
-
-namespace {
-std::map<std::string, Factory, std::less<>>& factories() {
-    static std::map<std::string, Factory, std::less<>> table;
-    return table;
-}
-
-QMargins frameMargins(const QWidget& window) {
-    const QRect outer = window.frameGeometry(), inner = window.geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
-
-// A new screen appears centred over the first loaded screen (the menu, which stays loaded), the
-// first one centred on the desktop, each kept inside the screen's available area. The new window's
-// frame is taken to be as thick as the one it is centred over, which is true of every screen here.
-void placeOnFirstShow(Form& form) {
-    const Form* under = loadedForms().front() != &form ? loadedForms().front() : nullptr;
-    const QScreen* screen = under ? under->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QMargins frame = under ? frameMargins(*under) : QMargins();
-    QRect placed(QPoint(), form.size().grownBy(frame));
-    placed.moveCenter(under ? under->frameGeometry().center() : area.center());
-    placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
-    placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
-    form.move(placed.topLeft());
-}
-
-} // namespace
-
-void define(std::string_view name, Factory factory) { factories()[std::string(name)] = std::move(factory); }
-
-Form* find(std::string_view name) {
-    for (Form* form : loadedForms())
-        if (form->objectName() == qstr(name))
-            return form;
-    return nullptr;
-}
-
-Form& show(std::string_view name) {
-    Form* form = find(name);
-    if (!form) {
-        const auto factory = factories().find(name);
-        if (factory == factories().end())
-            qFatal("no screen named %s", std::string(name).c_str());
-        form = factory->second();
-        placeOnFirstShow(*form);
-    }
-    // show() alone leaves a minimized window minimized.
-    form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
-    form->show();
-    // Offscreen (tests, screenshots) has no stacking of windows to change.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        form->raise();
-    form->activateWindow();
-    return *form;
-}
-
-const std::vector<Form*>& loaded() { return loadedForms(); }
-
-void end() {
-    const std::vector<Form*> forms = loadedForms();
-    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
-        (*it)->close();
-    // Outside an event loop (a test driving the screens) there is no loop to leave, and a pending
-    // exit would make the next message box return at once.
-    if (QThread::currentThread()->loopLevel() > 0)
-        QCoreApplication::exit(0);
-}
-
-} // namespace forms
-
-void messageBox(QWidget* parent, std::string_view text, std::string_view title, bool alignRight) {
-    // No minimize or maximize: a minimized modal box would leave every window of the program
-    // blocked with nothing to answer.
-    QMessageBox box(QMessageBox::Information, qstr(title), qstr(text), QMessageBox::Ok, parent,
-                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                        Qt::WindowCloseButtonHint);
-    box.installEventFilter(new ComesBackWhenMinimized(&box));
-    // Right to left like Qt's other dialogs here, rather than in the left-to-right layout of its screen.
-    box.setLayoutDirection(Qt::RightToLeft);
-    // The word an Arabic desktop's message boxes use for OK (Qt's translation says "حسنًا").
-    box.button(QMessageBox::Ok)->setText(qstr("موافق"));
-    if (alignRight)
-        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute);
-    box.exec();
 }
 
 } // namespace ui
