@@ -162,22 +162,26 @@ constexpr PanelWidgets kOverFractionLowerPanel = [] {
 
 // Every step is worth half a point. Above, everything is exact text but the 1 of the reciprocal
 // and the reduced pair; below, the stages are judged by value and the reciprocal by size.
+// clang-format off
 constexpr Step kLowerPlan[] = {
-    {{}, {17, 16}, {0, 1}, Comparison::FractionValue, 0.5},
-    {{}, {15, 14}, {3, 2}, Comparison::FractionSize, 0.5},
-    {{}, {0, 1}, {6, 7}, Comparison::FractionValue, 0.5},
-    {{2}, {2, 3}, {6, 7}, Comparison::FractionValue, 0.5},
-    {{4}, {4, -1}, {10, -1}, Comparison::WholeText, 0.5},
-    {{2}, {2, -1}, {8, -1}, Comparison::WholeText, 0.5},
+    {.guard = {}, .typed = {17, 16}, .expected = {0, 1}, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {}, .typed = {15, 14}, .expected = {3, 2}, .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {}, .typed = {0, 1}, .expected = {6, 7}, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {.shown = 2}, .typed = {2, 3}, .expected = {6, 7}, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {.shown = 4}, .typed = {4, -1}, .expected = {10, -1}, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = 2}, .typed = {2, -1}, .expected = {8, -1}, .kind = Comparison::WholeText, .weight = 0.5},
 };
+// clang-format on
+// clang-format off
 constexpr Step kUpperPlan[] = {
-    {{}, {10, 11}, {21, 20}, Comparison::WholeText, 0.5},
-    {{}, {12, 13}, {-1, 19}, Comparison::UnitOverWhole, 0.5},
-    {{}, {9, -1}, {13, -1}, Comparison::WholeText, 0.5},
-    {{}, {8, -1}, {14, -1}, Comparison::WholeText, 0.5},
-    {{5}, {5, -1}, {17, -1}, Comparison::WholeText, 0.5},
-    {{7}, {7, 6}, {15, 16}, Comparison::FractionSize, 0.5},
+    {.guard = {}, .typed = {10, 11}, .expected = {21, 20}, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {}, .typed = {12, 13}, .expected = {-1, 19}, .kind = Comparison::UnitOverWhole, .weight = 0.5},
+    {.guard = {}, .typed = {9, -1}, .expected = {13, -1}, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {}, .typed = {8, -1}, .expected = {14, -1}, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = 5}, .typed = {5, -1}, .expected = {17, -1}, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = 7}, .typed = {7, 6}, .expected = {15, 16}, .kind = Comparison::FractionSize, .weight = 0.5},
 };
+// clang-format on
 
 const QuizSettings kSettings{
     .name = DivisionQuiz::kName,

@@ -116,20 +116,24 @@ constexpr PanelWidgets kTimesWholeUpperPanel = [] {
 
 // Every step is worth half a point. The result pair's second half is the uncancelled product's
 // denominator, by value below and by size above; the reduced pair's second half is one of its terms.
+// clang-format off
 constexpr Step kLowerPlan[] = {
-    {{}, {0, 1}, {6, 7}, Comparison::FractionValue, 0.5},
-    {{}, {1, -1}, {7, -1}, Comparison::NumberValue, 0.5},
-    {{4}, {4, -1}, {10, -1}, Comparison::NumberSize, 0.5},
-    {{2}, {2, 3}, {6, 7}, Comparison::FractionSize, 0.5},
-    {{2, 4}, {2, -1}, {8, -1}, Comparison::NumberSize, 0.5},
+    {.guard = {}, .typed = {0, 1}, .expected = {6, 7}, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {}, .typed = {1, -1}, .expected = {7, -1}, .kind = Comparison::NumberValue, .weight = 0.5},
+    {.guard = {.shown = 4}, .typed = {4, -1}, .expected = {10, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = 2}, .typed = {2, 3}, .expected = {6, 7}, .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = 2, .hidden = 4}, .typed = {2, -1}, .expected = {8, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
+// clang-format on
+// clang-format off
 constexpr Step kUpperPlan[] = {
-    {{}, {9, 8}, {13, 14}, Comparison::FractionValue, 0.5},
-    {{}, {8, -1}, {14, -1}, Comparison::NumberSize, 0.5},
-    {{5}, {5, -1}, {17, -1}, Comparison::NumberSize, 0.5},
-    {{7}, {7, 6}, {13, 14}, Comparison::FractionSize, 0.5},
-    {{6, 5}, {6, -1}, {16, -1}, Comparison::NumberSize, 0.5},
+    {.guard = {}, .typed = {9, 8}, .expected = {13, 14}, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {}, .typed = {8, -1}, .expected = {14, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = 5}, .typed = {5, -1}, .expected = {17, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = 7}, .typed = {7, 6}, .expected = {13, 14}, .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = 6, .hidden = 5}, .typed = {6, -1}, .expected = {16, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
+// clang-format on
 
 const QuizSettings kSettings{
     .name = MultiplicationQuiz::kName,

@@ -48,18 +48,22 @@ inline constexpr PanelWidgets kUpperPanel{.problem = {21, 20, 19, 18},
 
 // Together the reduced pair's two steps accept exactly the reduced fraction, with its minus sign on
 // either term or left out.
+// clang-format off
 inline constexpr Step kSumLowerPlan[] = {
-    {{}, {0, 1}, {6, 7}, Comparison::FractionValue, 1},
-    {{2}, {2, 3}, {6, 7}, Comparison::FractionSize, 0.5},
-    {{2}, {3, -1}, {9, -1}, Comparison::NumberSize, 0.5},
-    {{4}, {4, -1}, {10, -1}, Comparison::WholeText, 0.5},
+    {.guard = {}, .typed = {0, 1}, .expected = {6, 7}, .kind = Comparison::FractionValue, .weight = 1},
+    {.guard = {.shown = 2}, .typed = {2, 3}, .expected = {6, 7}, .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = 2}, .typed = {3, -1}, .expected = {9, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = 4}, .typed = {4, -1}, .expected = {10, -1}, .kind = Comparison::WholeText, .weight = 0.5},
 };
+// clang-format on
 // The upper panel asks for the whole number before the reduced pair.
+// clang-format off
 inline constexpr Step kSumUpperPlan[] = {
-    {{}, {9, 8}, {13, 14}, Comparison::FractionValue, 1},
-    {{5}, {5, -1}, {17, -1}, Comparison::WholeText, 0.5},
-    {{7}, {7, 6}, {13, 14}, Comparison::FractionSize, 0.5},
-    {{6}, {6, -1}, {16, -1}, Comparison::NumberSize, 0.5},
+    {.guard = {}, .typed = {9, 8}, .expected = {13, 14}, .kind = Comparison::FractionValue, .weight = 1},
+    {.guard = {.shown = 5}, .typed = {5, -1}, .expected = {17, -1}, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = 7}, .typed = {7, 6}, .expected = {13, 14}, .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = 6}, .typed = {6, -1}, .expected = {16, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
+// clang-format on
 
 } // namespace screens::quiz

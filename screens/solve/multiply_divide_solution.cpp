@@ -116,8 +116,30 @@ constexpr int kProductCopies[] = {16, 17, 18, 19};
 // The quotient's copies: the first fraction, then the second one turned upside down.
 constexpr int kQuotientCopies[] = {7, 8, 21, 20};
 
-constexpr ResultBoxes kProductResult{11, 12, 13, 14, 15, DropTest::Numerator};
-constexpr ResultBoxes kQuotientResult{2, 3, 4, 5, 6, DropTest::Denominator};
+// The step boxes `Label1(i)` the handlers write, as the layout table above numbers them.
+enum Step : int {
+    kProductFactors = 9,       // "a × c" over
+    kProductDenominators = 10, // "b × d"
+    kProductNumerator = 11,    // N
+    kProductDenominator = 12,  // D
+    kQuotientFactors = 0,      // "a × d" over
+    kQuotientDenominators = 1, // "b × c"
+    kQuotientNumerator = 2,    // N
+    kQuotientDenominator = 3,  // D
+};
+
+constexpr ResultBoxes kProductResult{.numerator = kProductNumerator,
+                                     .denominator = kProductDenominator,
+                                     .reducedNumerator = 13,
+                                     .reducedDenominator = 14,
+                                     .whole = 15,
+                                     .drop = DropTest::Numerator};
+constexpr ResultBoxes kQuotientResult{.numerator = kQuotientNumerator,
+                                      .denominator = kQuotientDenominator,
+                                      .reducedNumerator = 4,
+                                      .reducedDenominator = 5,
+                                      .whole = 6,
+                                      .drop = DropTest::Denominator};
 
 std::string product(const std::string& x, const std::string& y, std::string_view joiner) {
     return fraction::trimmed(x) + std::string(joiner) + fraction::trimmed(y);
@@ -158,11 +180,14 @@ void MultiplyDivideSolution::solveProduct() {
     explain(texts::kPressPrompt);
     if (!complete(kProductFields))
         return;
-    setCaption(*this, 10, product(captionOf(*this, 17), captionOf(*this, 19), fraction::kDenominators));
-    setCaption(*this, 12, fraction::numberText(valueOf(kProductFields, kB) * valueOf(kProductFields, kD)));
-    setCaption(*this, 11, fraction::numberText(valueOf(kProductFields, kA) * valueOf(kProductFields, kC)));
+    const auto copy = [this](int field) { return captionOf(*this, kProductCopies[field]); };
+    setCaption(*this, kProductDenominators, product(copy(kB), copy(kD), fraction::kDenominators));
+    setCaption(*this, kProductDenominator,
+               fraction::numberText(valueOf(kProductFields, kB) * valueOf(kProductFields, kD)));
+    setCaption(*this, kProductNumerator,
+               fraction::numberText(valueOf(kProductFields, kA) * valueOf(kProductFields, kC)));
     setSignsShown(*this, {6, 7}, true);
-    setCaption(*this, 9, product(captionOf(*this, 16), captionOf(*this, 18), fraction::kDenominators));
+    setCaption(*this, kProductFactors, product(copy(kA), copy(kC), fraction::kDenominators));
     fillResultSteps(*this, kProductResult);
     showFilledBoxes(*this, 9, 15);
     matchSigns(*this, {{9, 15}, {8, 13}, {7, 11}});
@@ -173,10 +198,13 @@ void MultiplyDivideSolution::solveQuotient() {
     explain(texts::kPressPrompt);
     if (!complete(kQuotientFields))
         return;
-    setCaption(*this, 0, product(captionOf(*this, 7), captionOf(*this, 20), fraction::kTimes));
-    setCaption(*this, 1, product(captionOf(*this, 8), captionOf(*this, 21), fraction::kTimes));
-    setCaption(*this, 3, fraction::numberText(valueOf(kQuotientFields, kB) * valueOf(kQuotientFields, kC)));
-    setCaption(*this, 2, fraction::numberText(valueOf(kQuotientFields, kA) * valueOf(kQuotientFields, kD)));
+    const auto copy = [this](int field) { return captionOf(*this, kQuotientCopies[field]); };
+    setCaption(*this, kQuotientFactors, product(copy(kA), copy(kD), fraction::kTimes));
+    setCaption(*this, kQuotientDenominators, product(copy(kB), copy(kC), fraction::kTimes));
+    setCaption(*this, kQuotientDenominator,
+               fraction::numberText(valueOf(kQuotientFields, kB) * valueOf(kQuotientFields, kC)));
+    setCaption(*this, kQuotientNumerator,
+               fraction::numberText(valueOf(kQuotientFields, kA) * valueOf(kQuotientFields, kD)));
     setSignsShown(*this, {2, 1, 11}, true);
     fillResultSteps(*this, kQuotientResult);
     showFilledBoxes(*this, 0, 8);

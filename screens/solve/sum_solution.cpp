@@ -13,8 +13,20 @@ enum Field { kA = 0, kB = 1, kC = 2, kD = 3 };
 // The hidden bracketed copies of a, b, c, d.
 constexpr int kCopies[] = {16, 17, 18, 19};
 
-constexpr ResultBoxes kCommonResult{2, 3, 4, 5, 6, DropTest::Denominator};
-constexpr ResultBoxes kCrossResult{11, 12, 13, 14, 15, DropTest::Numerator};
+using namespace sum_steps;
+
+constexpr ResultBoxes kCommonResult{.numerator = kCommonSum,
+                                    .denominator = kCommonSumDenominator,
+                                    .reducedNumerator = 4,
+                                    .reducedDenominator = 5,
+                                    .whole = 6,
+                                    .drop = DropTest::Denominator};
+constexpr ResultBoxes kCrossResult{.numerator = kCrossSum,
+                                   .denominator = kCrossSumDenominator,
+                                   .reducedNumerator = 13,
+                                   .reducedDenominator = 14,
+                                   .whole = 15,
+                                   .drop = DropTest::Numerator};
 
 } // namespace
 
@@ -45,11 +57,13 @@ void SumSolution::solveOverCommonDenominator() {
     if (!complete(kFields))
         return;
     const std::string b = trimmedText(kFields, kB);
-    setCaption(*this, 1, b);
-    setCaption(*this, 3, b);
-    setCaption(*this, 2, fraction::numberText(combined(rule_, valueOf(kFields, kA), valueOf(kFields, kC))));
+    setCaption(*this, kCommonDenominator, b);
+    setCaption(*this, kCommonSumDenominator, b);
+    setCaption(*this, kCommonSum,
+               fraction::numberText(combined(rule_, valueOf(kFields, kA), valueOf(kFields, kC))));
     setSignsShown(*this, {2}, true);
-    setCaption(*this, 0, commonNumeratorStep(rule_, trimmedText(kFields, kA), trimmedText(kFields, kC)));
+    setCaption(*this, kCommonNumerators,
+               commonNumeratorStep(rule_, trimmedText(kFields, kA), trimmedText(kFields, kC)));
     fillResultSteps(*this, kCommonResult);
     showFilledBoxes(*this, 0, 6);
     matchSigns(*this, {{4, 6}, {3, 4}});
@@ -65,13 +79,14 @@ void SumSolution::solveByCrossMultiplication() {
     const auto denominatorText = [&](int field) {
         return rule_.bracketedDenominators ? copy(field) : trimmedText(kFields, field);
     };
-    setCaption(*this, 8, denominatorText(kB) + std::string(fraction::kDenominators) + denominatorText(kD));
-    setCaption(*this, 10, fraction::numberText(b * d));
-    setCaption(*this, 12, fraction::numberText(b * d));
-    setCaption(*this, 11, fraction::numberText(combined(rule_, a * d, b * c)));
+    setCaption(*this, kCrossDenominators,
+               denominatorText(kB) + std::string(fraction::kDenominators) + denominatorText(kD));
+    setCaption(*this, kCrossDenominatorValue, fraction::numberText(b * d));
+    setCaption(*this, kCrossSumDenominator, fraction::numberText(b * d));
+    setCaption(*this, kCrossSum, fraction::numberText(combined(rule_, a * d, b * c)));
     setSignsShown(*this, {5, 6, 7}, true);
-    setCaption(*this, 7, crossProductStep(rule_, copy(kA), copy(kB), copy(kC), copy(kD)));
-    setCaption(*this, 9, productsStep(rule_, a * d, c * b));
+    setCaption(*this, kCrossProducts, crossProductStep(rule_, copy(kA), copy(kB), copy(kC), copy(kD)));
+    setCaption(*this, kCrossProductValues, productsStep(rule_, a * d, c * b));
     fillResultSteps(*this, kCrossResult);
     showFilledBoxes(*this, 7, 15);
     matchSigns(*this, {{9, 15}, {8, 13}, {7, 11}});
