@@ -1,4 +1,4 @@
-// A screen: a top-level window built from a layout table, whose widgets are found by their design
+// A screen: a top-level window built from a layout table, whose widgets are found by their
 // names ("Label1", 7 is the object "Label1(7)"). The form raises the events of its widgets to the
 // screen's handlers, presses its default and cancel buttons on Enter and Esc, and unloads itself
 // (window closed, object destroyed) on its close box or unload().
@@ -68,7 +68,7 @@ class Form : public QWidget {
     void bindBack(std::string_view name);
     void bindExit(std::string_view name);
 
-    // Closes the window and destroys the screen; the next show starts from its design-time values.
+    // Closes the window and destroys the screen; the next show starts from its layout table again.
     void unload() { close(); }
 
   protected:

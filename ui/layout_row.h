@@ -1,6 +1,6 @@
-// A screen's layout as data: one Row per widget, in the terms of the screen's description (names,
+// A screen's layout as data: one Row per widget, in the terms its screen is drawn in (names,
 // kinds, captions, twips, colours, fonts). Rows are built with small constexpr setters so a table
-// reads like the description it comes from:
+// reads like a description of the screen:
 //
 //   constexpr auto kStep = ui::label("Label1").font(ui::trad(18, true)).colors(ui::kWhite,
 //   ui::rgb(0x004040)); constexpr ui::Row kLayout[] = { kStep.idx(0).at(6420, 1620, 2475, 615).tip("..."),

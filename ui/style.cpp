@@ -14,14 +14,14 @@ namespace ui {
 
 namespace {
 
-// Sizes are given in points at 96 dots per inch, as the design was drawn; pixel sizes keep every
+// Sizes are given in points at 96 dots per inch, as the screens were drawn; pixel sizes keep every
 // screen the same size whatever the machine's own setting.
 QFont fontOf(const Font& font) {
     const std::string_view face = font.face.empty() ? std::string_view("MS Sans Serif") : font.face;
     QFont result(qstr(face));
     double pixelSize = (font.points > 0 ? font.points : 8.25) * 96 / 72;
     // Amiri, which stands in for Traditional Arabic, is wider and taller at the same size; nine
-    // tenths of the size keeps the design's captions within their boxes.
+    // tenths of the size keeps the screens' captions within their boxes.
     if (face == "Traditional Arabic")
         pixelSize *= 0.9;
     result.setPixelSize(static_cast<int>(std::lround(pixelSize)));

@@ -1,4 +1,4 @@
-// How the widget kinds take the look of their layout row: fonts by the design's face names, colours,
+// How the widget kinds take the look of their layout row: fonts by the screens' Windows face names, colours,
 // borders, alignment and reading direction.
 #pragma once
 
@@ -16,7 +16,7 @@ class Frame;
 // One look on every platform (Qt's Fusion style), drawn from the palette each widget is given.
 void installStyle();
 
-// Maps the design's Windows faces onto fonts a Debian machine has (Amiri, Liberation Sans, DejaVu).
+// Maps the screens' Windows faces onto fonts a Debian machine has (Amiri, Liberation Sans, DejaVu).
 void installFontSubstitutes();
 
 void applyBackground(QWidget& widget, Color back);

@@ -24,7 +24,7 @@ QString qstr(std::string_view utf8);
 std::string utf8(const QString& text);
 QColor qcolor(Color color);
 
-// Visible as the design means it: not hidden, whatever the parent's state.
+// Visible as a screen means it: not hidden, whatever the parent's state.
 inline bool shown(const QWidget& widget) { return !widget.isHidden(); }
 
 // A right-to-left label or text box lays its text out as a right-to-left paragraph whatever the

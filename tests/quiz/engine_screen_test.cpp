@@ -201,7 +201,7 @@ TEST_P(EveryTestScreen, TheChainOfStarsStaysInItsRegionAtItsSizes) {
 INSTANTIATE_TEST_SUITE_P(Screens, EveryTestScreen, testing::ValuesIn(kScreens),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The faces standing in for the design's set Arabic wider; no button caption may be cut off.
+// The faces standing in for the screens' Windows faces set Arabic wider; no button caption may be cut off.
 class AllFourTestScreens : public testing::TestWithParam<const char*> {};
 
 TEST_P(AllFourTestScreens, EveryButtonCaptionFitsWithinItsButton) {

@@ -38,7 +38,7 @@ void key(QWidget& target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoM
 void click(QWidget& target);
 void clickAt(QWidget& target, QPoint point);
 
-// The text, caption or title of a widget as UTF-8, for comparisons with the design's texts.
+// The text, caption or title of a widget as UTF-8, for comparisons with the screens' texts.
 std::string textOf(const QWidget& widget);
 
 // Catches the message boxes that open while it lives, records them and closes each with OK.

@@ -17,7 +17,7 @@ namespace {
 constexpr ui::Row kLayout[] = {
     ui::textBox("Text1", 0).at(150, 150, 1500, 450).text("1").tabAt(0),
     ui::textBox("Text1", 1).at(150, 750, 1500, 450).text("2").tabAt(1),
-    ui::label("Label1").at(2000, 150, 1500, 450).text("design"),
+    ui::label("Label1").at(2000, 150, 1500, 450).text("built"),
     ui::button("Command1").at(150, 1500, 1500, 450).text("default").tabAt(2),
     ui::button("Command2").at(2000, 1500, 1500, 450).text("cancel").tabAt(3),
     ui::timer("Timer1").every(10),
@@ -83,7 +83,7 @@ TEST_F(Forms, ChangeRunsOnTypingAndOnlyWhenTheValueChanges) {
     driver::overtype(probe.textBox("Text1", 0), "42");
     EXPECT_EQ(probe.textBox("Text1", 0).text(), "42");
     EXPECT_EQ(changes, 2);
-    probe.label("Label1").setCaption("design");
+    probe.label("Label1").setCaption("built");
     probe.label("Label1").setCaption("next");
     EXPECT_EQ(probe.log, std::vector<std::string>{"label next"});
 }
