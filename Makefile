@@ -2,6 +2,9 @@
 #   make run    installs what is missing, builds in Release and starts the program
 #   make test   installs what is missing, builds and runs every test, then builds everything again
 #               with AddressSanitizer, LeakSanitizer and UBSan and runs every test once more
+# the quick loop for daily work:
+#   make check  builds the plain Debug tree and runs every test, in parallel (make test without
+#               the sanitizer pass)
 # the Debian package:
 #   make package  builds build/package/zemora_<version>_amd64.deb and checks it with lintian
 # and for deeper runs:
@@ -18,8 +21,9 @@ SOAK_ACTIONS ?= 200000
 SOAK_ROUNDS ?= 1000
 SOAK_SEED ?= $(shell date +%s)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+JOBS := $(shell nproc)
 
-.PHONY: run test package bench deps fuzz-deps package-deps screenshots fuzz soak
+.PHONY: run check test package bench deps fuzz-deps package-deps screenshots fuzz soak
 
 deps fuzz-deps package-deps: PACKAGES += $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES)) \
                                          $(if $(filter package-deps,$@),$(PACKAGE_PACKAGES))
@@ -40,13 +44,15 @@ run: deps
 	cmake --build build/release --target zemora
 	./build/release/zemora
 
-test: deps
+check: deps
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON
 	cmake --build build/test
-	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cd build/test && QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
+
+test: check
 	cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON -DZEMORA_SANITIZE=ON
 	cmake --build build/asan
-	cd build/asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cd build/asan && QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) --output-on-failure
 
 # Release with Debian's hardening flags; CPack computes the library dependencies, lintian must find no error.
 HARDENING := DEB_BUILD_MAINT_OPTIONS=hardening=+all
