@@ -1,3 +1,5 @@
+#include <QEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
