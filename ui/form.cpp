@@ -4,12 +4,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShortcut>
 
 #include <algorithm>
 #include <map>
 
 #include "ui/accessibility.h"
+#include "ui/caption_fit.h"
 #include "ui/forms_list.h"
+#include "ui/scaling.h"
 #include "ui/style.h"
 
 namespace ui {
@@ -41,6 +44,24 @@ int layerOf(const Row& item) {
 
 bool pressable(const QAbstractButton* button) { return button && shown(*button) && button->isEnabled(); }
 
+bool hasCaption(Kind kind) {
+    return kind == Kind::Label || kind == Kind::TextBox || kind == Kind::Button || kind == Kind::Option ||
+           kind == Kind::Frame;
+}
+
+// The zoom keys act on the whole program from any screen, whatever has the focus (a text box too:
+// the key never reaches it).
+void bindZoomKeys(Form& form) {
+    const auto bind = [&form](const QKeySequence& keys, auto action) {
+        QObject::connect(new QShortcut(keys, &form), &QShortcut::activated, &form, action);
+    };
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        bind(keys, [&form] { forms::zoomIn(form); });
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Minus), [] { forms::zoomOut(); });
+    bind(QKeySequence(Qt::CTRL | Qt::Key_0), [] { forms::resetZoom(); });
+}
+
 } // namespace
 
 Form::Form(std::string_view name, std::string_view caption, int widthTwips, int heightTwips, Color back) {
@@ -50,10 +71,12 @@ Form::Form(std::string_view name, std::string_view caption, int widthTwips, int 
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(qstr(caption));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    sizeAtOne_ = QSize(pixels(widthTwips), pixels(heightTwips));
+    setFixedSize(sizeAtOne_);
     setLayoutDirection(Qt::LeftToRight);
     applyBackground(*this, back);
     installScreenAccessibility();
+    bindZoomKeys(*this);
     forms::loadedList().push_back(this);
 }
 
@@ -65,6 +88,16 @@ void Form::build(std::span<const Row> layout) {
             if (layerOf(item) == layer)
                 byName_.insert(widgetName(item.name, item.index), create(item));
     setTabOrder(layout);
+    fitCaptions(*this);
+}
+
+void Form::setScale(double scale) {
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    setFixedSize(scaled(QRect(QPoint(), sizeAtOne_), scale).size());
+    rescaleChildren(*this, scale);
+    fitCaptions(*this);
 }
 
 QObject* Form::create(const Row& item) {
@@ -105,7 +138,9 @@ QObject* Form::create(const Row& item) {
     }
     created->setObjectName(widgetName(item.name, item.index));
     if (item.kind != Kind::Line)
-        created->setGeometry(pixels(item.left), pixels(item.top), pixels(item.width), pixels(item.height));
+        place(*created, QRect(pixels(item.left), pixels(item.top), pixels(item.width), pixels(item.height)));
+    if (hasCaption(item.kind))
+        keepBuiltFont(*created);
     if (!item.tooltip.empty())
         created->setToolTip(qstr(item.tooltip));
     if (!item.spoken.empty())
@@ -276,6 +311,14 @@ void Form::focusFirstInTabOrder() {
             button->onGotFocus();
         return;
     }
+}
+
+// The window manager tells the frame's size once the window is on the desktop; a screen sized before
+// that is fitted again with it.
+void Form::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (shownOnce_)
+        forms::fitToDesktop(*this);
 }
 
 void Form::closeEvent(QCloseEvent* event) {

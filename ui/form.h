@@ -71,10 +71,17 @@ class Form : public QWidget {
     // Closes the window and destroys the screen; the next show starts from its layout table again.
     void unload() { close(); }
 
+    // The size the screen is drawn at, 1 being its layout table's (see ui/scaling.h): less where the
+    // desktop's available area is too small for it, more when the program is zoomed.
+    double scale() const { return scale_; }
+    void setScale(double scale);
+    QSize sizeAtOne() const { return sizeAtOne_; }
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -92,9 +99,11 @@ class Form : public QWidget {
     std::function<bool()> enterMayPress_;
     Button* cancelButton_ = nullptr;
     bool shownOnce_ = false;
+    QSize sizeAtOne_;
+    double scale_ = 1.0;
 };
 
-// The loaded screens and the program's end.
+// The loaded screens, their size on the desktop and the program's end.
 namespace forms {
 
 using Factory = std::function<Form*()>;
@@ -110,6 +119,17 @@ const std::vector<Form*>& loaded();
 Form* find(std::string_view name);
 // Closes every screen and leaves the event loop with status 0.
 void end();
+
+// The zoom, for a projector or a pupil who needs larger text: every loaded screen is shown at it, or
+// as large as its desktop screen's available area allows where that is less. It lasts until the
+// program ends. Ctrl++ (or Ctrl+=), Ctrl+- and Ctrl+0 on any screen call these.
+double zoom();
+// One step larger, when the screen asking still fits the available area at that step.
+void zoomIn(const Form& asking);
+void zoomOut();
+void resetZoom();
+// Shows the screen at the zoom, or as large as fits where it is now, and keeps it on the desktop.
+void fitToDesktop(Form& form);
 
 } // namespace forms
 

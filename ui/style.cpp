@@ -8,6 +8,7 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 
+#include "ui/scaling.h"
 #include "ui/widgets.h"
 
 namespace ui {
@@ -77,6 +78,28 @@ class Look : public QProxyStyle {
         if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+    // The sizes of option circles and of the spaces around captions grow with a scaled screen.
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        return widget && scalesWithScreen(metric) ? static_cast<int>(std::lround(size * scaleOf(*widget)))
+                                                  : size;
+    }
+
+  private:
+    static bool scalesWithScreen(PixelMetric metric) {
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
+        case PM_ButtonMargin:
+            return true;
+        default:
+            return false;
+        }
     }
 };
 

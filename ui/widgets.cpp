@@ -11,6 +11,10 @@
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 
+#include <cmath>
+
+#include "ui/scaling.h"
+
 namespace ui {
 
 namespace {
@@ -27,17 +31,23 @@ bool isNewFocus(const QFocusEvent* event) {
 }
 
 // A framed text box's sunken edge, lit from the top left as on classic Windows: an outer line of
-// grey and white and an inner line of dark grey and light grey. The outer grey is a little lighter
-// than Windows' own so that the edge stands out from every ground the screens use.
-void drawSunkenEdge(QPainter& painter, const QRect& box) {
-    const auto frame = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-        painter.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
-        painter.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
-        painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
-        painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+// grey and white and an inner line of dark grey and light grey, each `t` pixels thick. The outer
+// grey is a little lighter than Windows' own so that the edge stands out from every ground the
+// screens use.
+void drawSunkenEdge(QPainter& painter, const QRect& box, int t) {
+    const auto frame = [&painter, t](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+        painter.fillRect(r.left(), r.top(), r.width() - t, t, topLeft);
+        painter.fillRect(r.left(), r.top(), t, r.height() - t, topLeft);
+        painter.fillRect(r.left(), r.bottom() + 1 - t, r.width(), t, bottomRight);
+        painter.fillRect(r.right() + 1 - t, r.top(), t, r.height(), bottomRight);
     };
     frame(box, QColor(0xA0, 0xA0, 0xA0), Qt::white);
-    frame(box.adjusted(1, 1, -1, -1), QColor(0x40, 0x40, 0x40), QColor(0xD4, 0xD0, 0xC8));
+    frame(box.adjusted(t, t, -t, -t), QColor(0x40, 0x40, 0x40), QColor(0xD4, 0xD0, 0xC8));
+}
+
+// Lines drawn a whole number of pixels thick at the screen's scale.
+int lineThickness(const QWidget& widget, int atOne) {
+    return std::max(1, static_cast<int>(std::lround(atOne * scaleOf(widget))));
 }
 
 // A push button's face and caption; a disabled caption is grey over a white copy one pixel down and
@@ -87,29 +97,40 @@ void Label::setCaption(std::string_view caption) {
 }
 
 void Label::paintEvent(QPaintEvent* event) {
-    if (layoutDirection() != Qt::RightToLeft) {
+    if (layoutDirection() != Qt::RightToLeft && inkShift_.isNull()) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
     drawFrame(&painter);
-    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextForceRightToLeft;
-    style()->drawItemText(&painter, textArea(), flags, palette(), isEnabled(), text(), foregroundRole());
+    style()->drawItemText(&painter, textArea(), textFlags(), palette(), isEnabled(), text(),
+                          foregroundRole());
+}
+
+// A left-to-right label reads its text in the text's own direction, as QLabel does.
+int Label::textFlags() const {
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft || text().isRightToLeft();
+    return int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0) |
+           (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+}
+
+void Label::setInkShift(QPoint shift) {
+    if (std::exchange(inkShift_, shift) != shift)
+        update();
 }
 
 // Where QLabel places its text: inside the frame, and half an "x" further in on the aligned sides of
-// a framed label.
+// a framed label; then moved by the ink shift.
 QRect Label::textArea() const {
     QRect area = contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
     const int in = indent() >= 0      ? indent()
                    : frameWidth() > 0 ? fontMetrics().horizontalAdvance(u'x') / 2 - margin()
                                       : 0;
-    if (in <= 0)
-        return area;
     const Qt::Alignment aligned = alignment();
-    area.adjust(aligned & Qt::AlignLeft ? in : 0, aligned & Qt::AlignTop ? in : 0,
-                aligned & Qt::AlignRight ? -in : 0, aligned & Qt::AlignBottom ? -in : 0);
-    return area;
+    if (in > 0)
+        area.adjust(aligned & Qt::AlignLeft ? in : 0, aligned & Qt::AlignTop ? in : 0,
+                    aligned & Qt::AlignRight ? -in : 0, aligned & Qt::AlignBottom ? -in : 0);
+    return area.translated(inkShift_);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
@@ -139,7 +160,7 @@ void TextBox::paintEvent(QPaintEvent* event) {
     if (!hasFrame())
         return;
     QPainter painter(this);
-    drawSunkenEdge(painter, rect());
+    drawSunkenEdge(painter, rect(), lineThickness(*this, 1));
 }
 
 void TextBox::selectWhole() {
@@ -232,40 +253,59 @@ Shape::Shape(QWidget* parent, const Row& item)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::setTopTwips(int top) { move(x(), pixels(top)); }
+void Shape::setTopTwips(int top) {
+    QRect atOne = placeAtOne(*this);
+    atOne.moveTop(pixels(top));
+    place(*this, atOne);
+}
 
 void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, rounded_);
-    const qreal half = width_ / 2.0;
+    const qreal width = scaled(width_, scaleOf(*this));
+    const qreal half = width / 2.0;
     const QRectF box = QRectF(rect()).adjusted(half, half, -half, -half);
-    painter.setPen(QPen(border_, width_));
-    painter.setBrush(hasFill_ ? QBrush(fill_) : Qt::NoBrush);
-    if (rounded_) {
-        const qreal radius = std::min(box.width(), box.height()) / 6.0;
-        painter.drawRoundedRect(box, radius, radius);
-    } else {
+    if (!rounded_) {
+        painter.setPen(QPen(border_, width));
+        painter.setBrush(hasFill_ ? QBrush(fill_) : Qt::NoBrush);
         painter.drawRect(box);
+        return;
     }
+    // The fill keeps within the outline's inner edge, so no part of it shows past the rounded corners.
+    const qreal radius = std::min(box.width(), box.height()) / 6.0;
+    if (hasFill_) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill_);
+        painter.drawRoundedRect(box.adjusted(half, half, -half, -half), radius - half, radius - half);
+    }
+    painter.setPen(QPen(border_, width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(box, radius, radius);
 }
 
 Line::Line(QWidget* parent, const Row& item)
     : QWidget(parent), color_(item.lineColor.set ? qcolor(item.lineColor) : Qt::black),
       width_(item.lineWidth) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QPoint a(pixels(item.left), pixels(item.top));
-    const QPoint b(pixels(item.width), pixels(item.height));
-    const int margin = (width_ + 1) / 2;
-    const QRect bounds = QRect(a, b).normalized().adjusted(-margin, -margin, margin, margin);
-    setGeometry(bounds);
-    from_ = a - bounds.topLeft();
-    to_ = b - bounds.topLeft();
+    from_ = QPoint(pixels(item.left), pixels(item.top));
+    to_ = QPoint(pixels(item.width), pixels(item.height));
+    rescale();
+}
+
+void Line::rescale() {
+    const double scale = scaleOf(*this);
+    const int margin = (lineThickness(*this, width_) + 1) / 2;
+    const QRect ends = scaled(QRect(from_, to_).normalized(), scale);
+    setGeometry(ends.adjusted(-margin, -margin, margin, margin));
 }
 
 void Line::paintEvent(QPaintEvent*) {
+    const double scale = scaleOf(*this);
+    const QPoint from = (QPointF(from_) * scale).toPoint() - pos(),
+                 to = (QPointF(to_) * scale).toPoint() - pos();
     QPainter painter(this);
-    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(from_, to_);
+    painter.setPen(QPen(color_, lineThickness(*this, width_), Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(from, to);
 }
 
 Image::Image(QWidget* parent, PictureFn picture) : QWidget(parent), picture_(picture) {
@@ -277,7 +317,7 @@ void Image::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_(devicePixelRatioF()));
+    painter.drawPixmap(rect(), picture_(devicePixelRatioF() * scaleOf(*this)));
 }
 
 Timer::Timer(QObject* parent) : QTimer(parent) {

@@ -40,12 +40,19 @@ class Label : public QLabel {
     void setTip(std::string_view tip) { setToolTip(qstr(tip)); }
     Event onClick, onChange;
 
+    // Where the caption is drawn and how (QPainter's text flags).
+    QRect textArea() const;
+    int textFlags() const;
+    // Moves the caption within the label by a few pixels, where its ink would reach past an edge
+    // that the other side leaves room for.
+    void setInkShift(QPoint shift);
+
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRect textArea() const;
+    QPoint inkShift_;
 };
 
 class TextBox : public QLineEdit {
@@ -127,12 +134,14 @@ class Shape : public QWidget {
 class Line : public QWidget {
   public:
     Line(QWidget* parent, const Row& item);
+    // Takes the line's end points to its screen's scale.
+    void rescale();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QPoint from_, to_;
+    QPoint from_, to_; // at scale 1, in the screen's pixels
     QColor color_;
     int width_;
 };

@@ -9,7 +9,6 @@
 #include "fraction/fraction.h"
 #include "screens/common/input.h"
 #include "screens/common/rewards.h"
-#include "ui/caption_fit.h"
 
 namespace screens {
 
@@ -76,8 +75,6 @@ using namespace quiz;
 QuizScreen::QuizScreen(const QuizSettings& settings)
     : Form(settings.name, settings.caption, 11880, 8490, settings.background), settings_(settings) {
     build(withStars(settings));
-    // "التقويم" in the face standing in for Arial is wider than its button.
-    ui::fitButtonCaptions(*this);
     bindEvents();
     addSpokenText(
         [this] { return "الدرجة " + label("Label3").caption() + " من " + label("Label4").caption(); });

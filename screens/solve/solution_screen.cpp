@@ -29,7 +29,6 @@ SolutionScreen::SolutionScreen(std::string_view name, std::string_view caption, 
                                std::span<const ui::Row> layout, std::string_view panelDenominatorReset)
     : Form(name, caption, 11880, 8490, back) {
     build(layout);
-    ui::fitCaptions(*this);
     onClick("Label1", [this](int index) { showExplanationOf(index); });
     onFormClick = [this] { backgroundClicked(); };
     bindMixedPanel(*this, panelDenominatorReset);

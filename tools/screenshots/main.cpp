@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QWidget>
 
 #include "app/app.h"
@@ -20,7 +21,23 @@ void Camera::take(QWidget& window, const QString& name) const {
 
 } // namespace shots
 
+namespace {
+
+// The pictures show every screen at its own size, so the offscreen desktop is made large enough for
+// each of them at a scale of 2; the default one would have them fitted smaller.
+void describeLargeDesktop(QTemporaryFile& description) {
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen" || !description.open())
+        return;
+    description.write(R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 3840, "height": 2160}]})");
+    description.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + description.fileName().toLocal8Bit());
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    QTemporaryFile description;
+    describeLargeDesktop(description);
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screens"));

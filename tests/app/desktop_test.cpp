@@ -1,0 +1,147 @@
+// The screens on the desktops a school has: each screen fits the available area at the desktop's
+// scale, the zoom keys enlarge and shrink every screen, and no caption is cut by its widget. The
+// desktop is described to Qt's offscreen platform (see tests/CMakeLists.txt); these tests run on
+// each of those desktops.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include "app/screen_table.h"
+#include "tests/support/driver.h"
+#include "ui/form.h"
+
+namespace {
+
+// A failed zoom test leaves the program at its own size for the tests after it.
+class Desktop : public testing::Test {
+  protected:
+    void TearDown() override { ui::forms::resetZoom(); }
+};
+
+QRect availableArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+// Opens every screen as the menu does, the menu first and left open, and hands each to `check`.
+template <class Check> void forEveryScreen(Check check) {
+    driver::open("frmqqq");
+    for (const app::ScreenEntry& entry : app::screenTable()) {
+        SCOPED_TRACE(entry.name);
+        ui::Form& screen = driver::open(entry.name);
+        check(screen);
+        if (&screen != ui::forms::loaded().front()) {
+            screen.unload();
+            driver::settle();
+        }
+    }
+}
+
+TEST_F(Desktop, EveryScreenAndEveryButtonLiesInsideTheAvailableArea) {
+    forEveryScreen([](ui::Form& screen) {
+        EXPECT_TRUE(availableArea().contains(screen.frameGeometry())) << screen.frameGeometry().x();
+        for (QAbstractButton* button : screen.findChildren<QAbstractButton*>()) {
+            const QRect where(button->mapToGlobal(QPoint()), button->size());
+            EXPECT_TRUE(!button->isVisible() || availableArea().contains(where))
+                << button->objectName().toStdString();
+        }
+    });
+}
+
+QString captionOf(const QWidget& widget) {
+    if (auto* label = qobject_cast<const QLabel*>(&widget))
+        return label->text();
+    return static_cast<const QAbstractButton&>(widget).text();
+}
+
+void setCaptionOf(QWidget& widget, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(&widget))
+        label->setText(text);
+    else
+        static_cast<QAbstractButton&>(widget).setText(text);
+}
+
+// What the caption's ink covers, in the widget's pixels: the widget drawn with its caption and without.
+QRect inkOf(QWidget& widget) {
+    const QString caption = captionOf(widget);
+    const QImage with = widget.grab().toImage();
+    setCaptionOf(widget, QString());
+    const QImage without = widget.grab().toImage();
+    setCaptionOf(widget, caption);
+    QRect ink;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (with.pixel(x, y) != without.pixel(x, y))
+                ink |= QRect(x, y, 1, 1);
+    const qreal ratio = with.devicePixelRatio();
+    return QRectF(QPointF(ink.topLeft()) / ratio, QSizeF(ink.size()) / ratio).toAlignedRect();
+}
+
+// A caption's ink keeps a pixel inside its widget, and a button's a pixel clear of its two-pixel bevel.
+void expectNoCaptionCut(QWidget& screen) {
+    for (QWidget* widget : screen.findChildren<QWidget*>()) {
+        const bool labelOrButton = qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget);
+        if (!labelOrButton || !widget->isVisible() || captionOf(*widget).isEmpty())
+            continue;
+        const int inset = qobject_cast<QPushButton*>(widget) ? 3 : 1;
+        EXPECT_TRUE(widget->rect().adjusted(inset, inset, -inset, -inset).contains(inkOf(*widget)))
+            << widget->objectName().toStdString() << " " << captionOf(*widget).toStdString();
+    }
+}
+
+TEST_F(Desktop, NoCaptionIsCutByItsWidget) { forEveryScreen(expectNoCaptionCut); }
+
+void zoomKey(Qt::Key key) {
+    QWidget* focused = QApplication::focusWidget();
+    driver::key(focused ? *focused : *ui::forms::loaded().back(), key, Qt::ControlModifier);
+    driver::settle();
+}
+
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum +=
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+TEST_F(Desktop, ZoomKeysEnlargeEveryScreenStepByStepAndCtrl0GoesBackToItsOwnSize) {
+    ui::Form& quiz = driver::open("frmaddq");
+    if (!availableArea().contains(QRect(QPoint(), quiz.sizeAtOne() * 1.6)))
+        GTEST_SKIP() << "the desktop is too small to zoom a screen to 150 %";
+    auto& box = driver::find<QLineEdit>(quiz, "Text1(0)");
+    box.setFocus();
+    const QString typed = box.text();
+    const QImage atOne = quiz.grab().toImage();
+
+    zoomKey(Qt::Key_Plus);
+    zoomKey(Qt::Key_Equal);
+    EXPECT_EQ(ui::forms::zoom(), 1.5);
+    EXPECT_EQ(quiz.size(), quiz.sizeAtOne() * 1.5);
+    EXPECT_EQ(box.text(), typed);
+    const ui::Form& menu = driver::open("frmqqq");
+    EXPECT_EQ(menu.size(), menu.sizeAtOne() * 1.5);
+    expectNoCaptionCut(quiz);
+    // The same picture, larger: taken back to its own size it differs from it only where edges blur.
+    const QImage larger =
+        quiz.grab().toImage().scaled(atOne.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(meanDifference(atOne.convertToFormat(QImage::Format_RGB32),
+                             larger.convertToFormat(QImage::Format_RGB32)),
+              12);
+
+    driver::open("frmaddq");
+    zoomKey(Qt::Key_Minus);
+    EXPECT_EQ(ui::forms::zoom(), 1.25);
+    EXPECT_EQ(quiz.size(), quiz.sizeAtOne() * 1.25);
+    zoomKey(Qt::Key_0);
+    EXPECT_EQ(ui::forms::zoom(), 1.0);
+    EXPECT_EQ(quiz.grab().toImage(), atOne);
+}
+
+} // namespace
