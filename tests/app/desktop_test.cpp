@@ -144,4 +144,18 @@ TEST_F(Desktop, ZoomKeysEnlargeEveryScreenStepByStepAndCtrl0GoesBackToItsOwnSize
     EXPECT_EQ(quiz.grab().toImage(), atOne);
 }
 
+// On a Wayland desktop the program runs natively, and the compositor places its windows.
+TEST(Wayland, TheMenuOpensAScreenAndTheProgramEnds) {
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        GTEST_SKIP() << "runs on a Wayland compositor (the wayland test)";
+    ui::Form& menu = driver::open("frmqqq");
+    driver::find<QAbstractButton>(menu, "Command1").click();
+    driver::settle();
+    ASSERT_NE(ui::forms::find("frmaddq"), nullptr);
+    EXPECT_TRUE(ui::forms::find("frmaddq")->isVisible());
+    ui::forms::end();
+    driver::settle();
+    EXPECT_TRUE(ui::forms::loaded().empty());
+}
+
 } // namespace
