@@ -62,6 +62,8 @@ void rescaleChildren(QWidget& screen, double scale) {
     for (QWidget* child : screen.findChildren<QWidget*>()) {
         if (const QVariant atOne = child->property(kPlaceAtOne); atOne.isValid())
             child->setGeometry(scaled(atOne.toRect(), scale));
+        else if (auto* line = dynamic_cast<Line*>(child))
+            line->rescale();
         if (child->property(kBuiltFont).isValid())
             child->setFont(fontAt(*child, builtFont(*child).pixelSize()));
         // A framed label's single line is a border, drawn as thick as the screen's lines.
