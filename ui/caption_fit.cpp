@@ -167,8 +167,15 @@ void fitCaption(QAbstractButton& button) {
              : int(QStyle::visualAlignment(button.layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter));
     const QRect room = push ? roomInsideBevel(button) : inset(button.rect(), clearance(button));
     shrinkUntil(button, [&](const QFont& font) {
-        if (QFontMetrics(font).horizontalAdvance(button.text()) > area.width())
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(button.text()) > area.width())
             return false;
+        // Ink keeps within half a letter's height of the line it is set on: a caption with that much
+        // room on every side fits without being drawn to measure it.
+        const int half = metrics.height() / 2;
+        if (room.contains(
+                metrics.boundingRect(area, flags, button.text()).adjusted(-half, -half, half, half)))
+            return true;
         const QRect ink =
             inkOf({button.text(), font, area, flags | Qt::TextShowMnemonic, button.devicePixelRatioF()});
         return ink.isEmpty() || room.contains(ink);
