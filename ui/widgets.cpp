@@ -13,6 +13,7 @@
 
 #include <cmath>
 
+#include "fraction/fraction.h"
 #include "ui/scaling.h"
 
 namespace ui {
@@ -95,6 +96,10 @@ void Label::setCaption(std::string_view caption) {
     setText(next);
     fire(onChange);
 }
+
+double Label::number() const { return fraction::value(caption()); }
+
+void Label::setNumber(double number) { setCaption(fraction::numberText(number)); }
 
 void Label::paintEvent(QPaintEvent* event) {
     if (layoutDirection() != Qt::RightToLeft && inkShift_.isNull()) {

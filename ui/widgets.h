@@ -36,6 +36,10 @@ class Label : public QLabel {
     std::string caption() const { return utf8(text()); }
     // Sets the caption and, when it changed, raises Change at once.
     void setCaption(std::string_view caption);
+    // A caption that holds a number (a score, a counter), read and written as one: 0 for a caption
+    // that is not a number, written in the general number format. The caption stays its only home.
+    double number() const;
+    void setNumber(double number);
     std::string tip() const { return utf8(toolTip()); }
     void setTip(std::string_view tip) { setToolTip(qstr(tip)); }
     Event onClick, onChange;
