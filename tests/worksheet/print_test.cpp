@@ -344,7 +344,7 @@ class DialogTexts {
             // Clicked from the event loop: the properties dialog runs its own, which this timer's
             // ticks must reach.
             if (auto* open = dialog->findChild<QPushButton*>(QStringLiteral("properties")))
-                QTimer::singleShot(0, open, &QAbstractButton::click);
+                QMetaObject::invokeMethod(open, "click", Qt::QueuedConnection);
         } else {
             print = textsOf(*dialog);
             dialog->reject();
