@@ -10,7 +10,6 @@ skip() { echo "SKIPPED: $*"; exit 77; }
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 command -v cupsd >/dev/null || skip "cupsd is not installed (Debian package cups)"
 [ -r "$ppd" ] || skip "cups-pdf's driver is not installed (Debian package printer-driver-cups-pdf)"
-[ "$(id -u)" = 0 ] || skip "cupsd runs its filters as the user lp, which needs root"
 
 dir=$(mktemp -d "${TMPDIR:-/tmp}/zemora-cups.XXXXXX")
 server=
@@ -20,7 +19,7 @@ stop() {
 }
 trap stop EXIT
 trap 'exit 1' HUP INT TERM
-# The filters run as lp and read the spool inside the folder.
+# The filters read the spool inside the folder.
 chmod 755 "$dir"
 mkdir "$dir/spool" "$dir/log"
 cat >"$dir/cupsd.conf" <<CONF
@@ -48,6 +47,9 @@ AccessLog $dir/log/access_log
 PageLog $dir/log/page_log
 FileDevice Yes
 CONF
+# Started by root, cupsd runs its filters as lp; started by anyone else, as that user.
+[ "$(id -u)" = 0 ] ||
+    printf 'User %s\nGroup %s\nSystemGroup %s\n' "$(id -un)" "$(id -gn)" "$(id -gn)" >>"$dir/cups-files.conf"
 cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" >"$dir/log/cupsd" 2>&1 &
 server=$!
 for _ in $(seq 100); do
