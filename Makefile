@@ -13,7 +13,8 @@
 #   make soak   long monkey walks and thousands of screen openings, with and without the sanitizers
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libcups2-dev libgtest-dev libbenchmark-dev \
             fonts-hosny-amiri fonts-liberation fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n \
-            librsvg2-bin desktop-file-utils appstream xvfb xauth imagemagick poppler-utils
+            librsvg2-bin desktop-file-utils appstream xvfb xauth imagemagick poppler-utils \
+            qt6-l10n-tools cups printer-driver-cups-pdf
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 PACKAGE_PACKAGES := dpkg-dev file lintian
 FUZZ_SECONDS ?= 300

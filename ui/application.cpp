@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -16,12 +17,32 @@ void identifyApplication(std::string_view name, std::string_view version, std::s
     QGuiApplication::setDesktopFileName(qstr(desktopEntry));
 }
 
+namespace {
+
+// Our catalogue sits beside the programs of a build tree (the tests one folder down) or, installed,
+// in the data folder of the prefix the program is installed in.
+bool loadOurCatalogue(QTranslator& translator) {
+    const QDir programs(QCoreApplication::applicationDirPath());
+    for (const char* folder : {"translations", "../translations", ZEMORA_INSTALLED_CATALOGUES})
+        if (translator.load(QStringLiteral("zemora_qt_ar"), programs.filePath(QString::fromUtf8(folder))))
+            return true;
+    return false;
+}
+
+} // namespace
+
 void speakArabic() {
-    static QTranslator qtTexts;
+    static QTranslator qtTexts, ourTexts;
     if (qtTexts.load(QStringLiteral("qtbase_ar"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
     else
         qWarning("Qt's Arabic texts (qt6-translations-l10n) are missing: dialogs will speak English");
+    // Installed last, so Qt asks it first: it holds only what Qt's catalogue leaves in English.
+    if (loadOurCatalogue(ourTexts))
+        QCoreApplication::installTranslator(&ourTexts);
+    else
+        qWarning(
+            "The program's own Arabic catalogue is missing: parts of the print dialog will speak English");
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
 }
 

@@ -14,7 +14,8 @@ void identifyApplication(std::string_view name, std::string_view version, std::s
                          std::string_view desktopEntry);
 
 // The whole program is Arabic, so Qt's own texts (the buttons of a message box, the print dialog) are
-// too, whatever the language the machine is set to, and its dialogs read right to left.
+// too, whatever the language the machine is set to, and its dialogs read right to left. Our own
+// catalogue gives Arabic to the texts of the print dialog that Qt's leaves in English.
 void speakArabic();
 
 void setWindowIcon(const QIcon& icon);

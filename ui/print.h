@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 class QPrinter;
@@ -24,14 +25,20 @@ void setPrinterProvider(PrinterProvider provider);
 // A printer that writes its pages into a PDF file, the page turned to suit the screen.
 std::unique_ptr<QPrinter> pdfPrinter(const QString& file, const QWidget& screen);
 
-// Draws the widget's client area on the printer as one page, without the caret, selection or focus
-// frame of the focused widget. False when the printer could not take the page.
-bool print(QWidget& widget, QPrinter& printer);
+enum class PrintOutcome { Printed, Paused, Cancelled, Failed };
 
-enum class PrintOutcome { Printed, Cancelled, Failed };
+// Draws the widget's client area on the printer as one page, without the caret, selection or focus
+// frame of the focused widget. Failed when the printer could not take the page; Paused when the print
+// server took it for a printer that is stopped or takes no jobs, where it waits until the printer runs.
+PrintOutcome print(QWidget& widget, QPrinter& printer);
+
+struct PrintResult {
+    PrintOutcome outcome;
+    std::string printer; // the name of the printer the page went to; empty for a file
+};
 
 // Prints a screen's image: asks the provider for a printer, then prints the page on it. Cancelled when
-// the person chose not to print, Failed when the printer or the file did not take the page.
-PrintOutcome printScreen(QWidget& screen, std::string_view documentName);
+// the person chose not to print.
+PrintResult printScreen(QWidget& screen, std::string_view documentName);
 
 } // namespace ui

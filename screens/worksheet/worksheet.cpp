@@ -202,17 +202,28 @@ void Worksheet::cycleOperator(int index) {
     op.setCaption(worksheet::nextOperator(op.caption()));
 }
 
+namespace {
+
 constexpr std::string_view kPrintFailed =
     "لم تطبع الصفحة: تأكد من الطابعة أو من مكان حفظ الملف ثم أعد المحاولة";
 
-// The screen gets back what it hid whether the page was printed, cancelled or failed; a page that did
-// not reach the printer or its file is told, never lost without a word.
+std::string pausedMessage(std::string_view printer) {
+    return "الطابعة «" + std::string(printer) + "» متوقفة مؤقتا: ستطبع الصفحة حين تعمل الطابعة من جديد";
+}
+
+} // namespace
+
+// The screen gets back what it hid whether the page was printed, cancelled or failed. A page that did
+// not reach the printer or its file is told, never lost without a word, and so is a page left waiting
+// in the queue of a paused printer, which would otherwise pass for printed.
 void Worksheet::printPage() {
     hideForPrint();
-    const ui::PrintOutcome outcome = ui::printScreen(*this, kPageName);
+    const ui::PrintResult result = ui::printScreen(*this, kPageName);
     restoreAfterPrint();
-    if (outcome == ui::PrintOutcome::Failed)
+    if (result.outcome == ui::PrintOutcome::Failed)
         ui::messageBox(this, kPrintFailed, "تنبيه", true);
+    else if (result.outcome == ui::PrintOutcome::Paused)
+        ui::messageBox(this, pausedMessage(result.printer), "تنبيه", true);
 }
 
 bool Worksheet::isEmpty(int box) const { return textBox("Text1", box).value().empty(); }

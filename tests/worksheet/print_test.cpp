@@ -1,13 +1,22 @@
 // Printing the worksheet into PDF files: one page, what the page leaves off, the screen restored
-// exactly afterwards, a failure told, and the print dialog where the machine has no printer.
+// exactly afterwards, a failure told, and the print dialog where the machine has no printer; and on a
+// print server of the test's own, through the print dialog to a printer that runs, is paused or
+// refuses jobs, with every text of the dialogs in Arabic.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
-#include <QPrintDialog>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -44,12 +53,30 @@ Look lookOf(const QWidget& screen) {
 
 bool hiddenIn(const Look& look, const QString& name) { return look.at(name).startsWith("hidden"); }
 
-int pageCount(const QString& file) {
+QString pdfText(const QString& file) {
     QFile pdf(file);
-    if (!pdf.open(QIODevice::ReadOnly))
-        return 0;
-    return static_cast<int>(
-        QString::fromLatin1(pdf.readAll()).count(QRegularExpression(R"(/Type\s*/Page\b)")));
+    return pdf.open(QIODevice::ReadOnly) ? QString::fromLatin1(pdf.readAll()) : QString();
+}
+
+int pageCount(const QString& file) {
+    return static_cast<int>(pdfText(file).count(QRegularExpression(R"(/Type\s*/Page\b)")));
+}
+
+ui::Form& filledSheet() {
+    ui::Form& sheet = driver::open("frmpq");
+    sheet.label("Label2").setCaption("100");
+    driver::click(driver::find(sheet, "Command10"));
+    return sheet;
+}
+
+// Every page of the file is wider than high.
+bool landscape(const QString& file) {
+    const QString pdf = pdfText(file);
+    const QRegularExpression box(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+))");
+    bool wide = pdf.contains(box);
+    for (const auto& match : box.globalMatch(pdf))
+        wide = wide && match.captured(1).toDouble() > match.captured(2).toDouble();
+    return wide;
 }
 
 // Pages go into a PDF file of a fresh folder; the screen's look is taken when the printer is asked for.
@@ -65,12 +92,6 @@ class Printing : public testing::Test {
         });
     }
     QString pdf() const { return folder.filePath(QStringLiteral("page.pdf")); }
-    ui::Form& filledSheet() {
-        ui::Form& sheet = driver::open("frmpq");
-        sheet.label("Label2").setCaption("100");
-        driver::click(driver::find(sheet, "Command10"));
-        return sheet;
-    }
     void print(ui::Form& sheet) { driver::click(driver::find(sheet, "Command7")); }
 
     QTemporaryDir folder;
@@ -183,11 +204,12 @@ class PrintDialogAnswer {
             proposed = dialog->printer()->outputFileName();
             landscape = dialog->printer()->pageLayout().orientation() == QPageLayout::Landscape;
             rightToLeft = dialog->layoutDirection() == Qt::RightToLeft;
+            printer = dialog->printer()->printerName();
             QMetaObject::invokeMethod(dialog, accept ? "accept" : "reject");
         });
         timer_.start();
     }
-    QString proposed;
+    QString proposed, printer;
     bool landscape = false, rightToLeft = false;
 
   private:
@@ -232,5 +254,180 @@ TEST_F(NoPrinter, CancellingTheDialogWritesNothing) {
     EXPECT_EQ(printThroughTheDialog(false), proposedFile());
     EXPECT_TRUE(QDir(home.path()).isEmpty());
 }
+
+// The print server of tests/worksheet/cups_test.sh, which names its folder in ZEMORA_PRINT_SERVER:
+// a printer named PDF with cups-pdf's driver, whose jobs' documents stay in the server's spool.
+class PrintServer : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (server.isEmpty())
+            GTEST_SKIP() << "runs on the print server that cups_test.sh starts";
+    }
+    QStringList documents() const {
+        return QDir(server + QStringLiteral("/spool"))
+            .entryList({QStringLiteral("d*")}, QDir::Files, QDir::Name);
+    }
+    QString document(const QString& name) const { return server + QStringLiteral("/spool/") + name; }
+    // What the printer's driver names itself: its paper sizes, options and their choices.
+    QStringList driverTexts() const {
+        QStringList texts;
+        const QRegularExpression choice(
+            R"(^\*\S+[ \t]+[^/:"\n]+/([^:\n]+):|^\*OpenGroup:[ \t]*[^/\n]+/([^\n]+)$)",
+            QRegularExpression::MultilineOption);
+        for (const auto& match : choice.globalMatch(pdfText(server + QStringLiteral("/ppd/PDF.ppd"))))
+            texts << match.captured(1) + match.captured(2);
+        const QPrinterInfo printer = QPrinterInfo::printerInfo(QStringLiteral("PDF"));
+        texts << printer.makeAndModel() << printer.description() << printer.location();
+        return texts;
+    }
+
+    const QString server = qEnvironmentVariable("ZEMORA_PRINT_SERVER");
+};
+
+// Every text a dialog holds, shown or on a tab not yet opened: captions, tooltips, the choices of its
+// lists and the rows of its option tree.
+QStringList textsOf(const QWidget& dialog) {
+    QStringList texts{dialog.windowTitle()};
+    const auto addRows = [&texts](const QAbstractItemModel& model, const QModelIndex& parent,
+                                  auto& self) -> void {
+        for (int row = 0; row < model.rowCount(parent); ++row)
+            for (int column = 0; column < model.columnCount(parent); ++column) {
+                texts << model.index(row, column, parent).data().toString();
+                self(model, model.index(row, column, parent), self);
+            }
+    };
+    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+        texts << widget->toolTip();
+        if (auto* label = qobject_cast<const QLabel*>(widget))
+            texts << label->text();
+        else if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+        else if (auto* group = qobject_cast<const QGroupBox*>(widget))
+            texts << group->title();
+        else if (auto* tabs = qobject_cast<const QTabWidget*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        else if (auto* list = qobject_cast<const QComboBox*>(widget))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+        else if (auto* box = qobject_cast<const QLineEdit*>(widget))
+            texts << box->text() << box->placeholderText();
+        else if (auto* spin = qobject_cast<const QSpinBox*>(widget))
+            texts << spin->prefix() << spin->suffix();
+        else if (auto* view = qobject_cast<const QAbstractItemView*>(widget); view && view->model())
+            addRows(*view->model(), {}, addRows);
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+// Opens the printer properties from the print dialog, and notes the texts of both dialogs before
+// closing them without printing.
+class DialogTexts {
+  public:
+    DialogTexts() {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start();
+    }
+    QStringList print, properties;
+
+  private:
+    void answer() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        if (!qobject_cast<QPrintDialog*>(dialog)) {
+            properties = textsOf(*dialog);
+            dialog->reject();
+        } else if (properties.isEmpty()) {
+            // Clicked from the event loop: the properties dialog runs its own, which this timer's
+            // ticks must reach.
+            if (auto* open = dialog->findChild<QPushButton*>(QStringLiteral("properties")))
+                QMetaObject::invokeMethod(open, "click", Qt::QueuedConnection);
+        } else {
+            print = textsOf(*dialog);
+            dialog->reject();
+        }
+    }
+    QTimer timer_;
+};
+
+// The texts with a Latin letter that is neither the driver's nor the word PDF nor in a file path.
+QStringList notArabic(const QStringList& texts, QStringList driverTexts) {
+    // The longest first, so that a shorter name inside a longer one does not break it apart.
+    std::ranges::sort(driverTexts, [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    const QRegularExpression path(R"((^|\s)[/~]\S*)"), latin(QStringLiteral("[A-Za-z]"));
+    QStringList found;
+    for (const QString& text : texts) {
+        QString rest = text;
+        for (const QString& driverText : driverTexts)
+            rest.remove(driverText);
+        rest.remove(path).remove(QStringLiteral("PDF"));
+        if (rest.contains(latin))
+            found << text;
+    }
+    return found;
+}
+
+TEST_F(PrintServer, ThePrintDialogAndThePrinterPropertiesSpeakArabic) {
+    ui::Form& sheet = filledSheet();
+    DialogTexts texts;
+    driver::click(driver::find(sheet, "Command7"));
+    for (const char* text : {"الطّباعة على الوجهين", "التّجليد على الجهة الطّولية", "الصّفحات"})
+        EXPECT_TRUE(texts.print.contains(QString::fromUtf8(text))) << text;
+    EXPECT_TRUE(texts.properties.contains(QStringLiteral("متقدّمة")));
+    EXPECT_EQ(notArabic(texts.print + texts.properties, driverTexts()).join(" | ").toStdString(), "");
+}
+
+// The printer's state as CUPS's commands set it, whether a job arrives, and what the teacher is told.
+struct PrinterState {
+    const char* name;
+    std::vector<QString> commands;
+    int jobs;
+    std::optional<std::string> message;
+};
+
+void PrintTo(const PrinterState& c, std::ostream* out) { *out << c.name; }
+
+const PrinterState kPrinterStates[] = {
+    {"Running", {"cupsenable", "cupsaccept"}, 1, std::nullopt},
+    {"Paused",
+     {"cupsaccept", "cupsdisable"},
+     1,
+     "الطابعة «PDF» متوقفة مؤقتا: ستطبع الصفحة حين تعمل الطابعة من جديد"},
+    {"RefusingJobs",
+     {"cupsenable", "cupsreject"},
+     0,
+     "لم تطبع الصفحة: تأكد من الطابعة أو من مكان حفظ الملف ثم أعد المحاولة"},
+};
+
+class PrinterStates : public PrintServer, public testing::WithParamInterface<PrinterState> {};
+
+TEST_P(PrinterStates, OneLandscapePageAndTheTeacherToldWhatBecameOfIt) {
+    const PrinterState& c = GetParam();
+    for (const QString& command : c.commands)
+        ASSERT_EQ(QProcess::execute(command, {QStringLiteral("PDF")}), 0) << command.toStdString();
+    ui::Form& sheet = filledSheet();
+    const QStringList documentsBefore = documents();
+    const driver::MessageBoxes boxes;
+    PrintDialogAnswer answer(true);
+    driver::click(driver::find(sheet, "Command7"));
+
+    EXPECT_EQ(answer.printer, "PDF");
+    const QStringList arrived = documents();
+    ASSERT_EQ(arrived.size() - documentsBefore.size(), c.jobs);
+    if (c.jobs > 0) {
+        EXPECT_EQ(pageCount(document(arrived.last())), 1);
+        EXPECT_TRUE(landscape(document(arrived.last())));
+    }
+    ASSERT_EQ(boxes.seen().size(), c.message ? 1U : 0U);
+    if (c.message) {
+        EXPECT_EQ(boxes.seen()[0].text, *c.message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Worksheet, PrinterStates, testing::ValuesIn(kPrinterStates),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
