@@ -14,7 +14,7 @@
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libcups2-dev libgtest-dev libbenchmark-dev \
             fonts-hosny-amiri fonts-liberation fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n \
             librsvg2-bin desktop-file-utils appstream xvfb xauth imagemagick poppler-utils \
-            qt6-l10n-tools cups printer-driver-cups-pdf
+            qt6-l10n-tools cups printer-driver-cups-pdf qt6-wayland weston
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 PACKAGE_PACKAGES := dpkg-dev file lintian
 FUZZ_SECONDS ?= 300
