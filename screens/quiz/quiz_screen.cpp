@@ -75,15 +75,19 @@ using namespace quiz;
 QuizScreen::QuizScreen(const QuizSettings& settings)
     : Form(settings.name, settings.caption, 11880, 8490, settings.background), settings_(settings) {
     build(withStars(settings));
+    tally_.emplace(Tally{.right = label("Label3"),
+                         .attempts = label("Label4"),
+                         .ticks1 = label("Label7"),
+                         .ticks2 = label("Label8")});
     bindEvents();
     addSpokenText(
-        [this] { return "الدرجة " + label("Label3").caption() + " من " + label("Label4").caption(); });
+        [this] { return "الدرجة " + tally_->right.caption() + " من " + tally_->attempts.caption(); });
     addSpokenText([this] { return "عدد النجوم المضيئة " + text(static_cast<double>(litStars())); });
 }
 
 void QuizScreen::bindEvents() {
-    onTimer("Timer1", [this] { advanceCounter("Label7", settings_.bound1); });
-    onTimer("Timer2", [this] { advanceCounter("Label8", settings_.bound2); });
+    onTimer("Timer1", [this] { advanceCounter(tally_->ticks1, settings_.bound1); });
+    onTimer("Timer2", [this] { advanceCounter(tally_->ticks2, settings_.bound2); });
     onClick("Option1", [this](int) { chooseLevel(0); });
     onClick("Option2", [this](int) { chooseLevel(1); });
     for (const PanelSettings* panel : {&settings_.upper, &settings_.lower}) {
@@ -94,7 +98,7 @@ void QuizScreen::bindEvents() {
     onChange("Text1", [this](int i) { filterInput(textBox("Text1", i)); });
     onClick("Text1", [this](int i) { textBox("Text1", i).selectWhole(); });
     onGotFocus("Text1", [this](int i) { textBox("Text1", i).selectWhole(); });
-    onChange("Label3", [this](int) { rewardCheck(); });
+    tally_->right.onChange = [this] { rewardCheck(); };
     onClick("Command4", [this](int) { clearScore(); });
     bindBack(settings_.back);
     bindExit(settings_.exit);
@@ -105,9 +109,8 @@ void QuizScreen::bindEvents() {
                          [this] { return answersEmpty(panelMadeBy(settings_.defaultButton)); });
 }
 
-void QuizScreen::advanceCounter(std::string_view counter, int bound) {
-    ui::Label& ticks = label(counter);
-    ticks.setCaption(text(std::fmod(fraction::value(ticks.caption()) + 1, bound)));
+void QuizScreen::advanceCounter(ui::Label& ticks, int bound) {
+    ticks.setNumber(std::fmod(ticks.number() + 1, bound));
 }
 
 // The level lives in which new button of each panel is visible; the upper panel is served first.
@@ -122,8 +125,8 @@ void QuizScreen::chooseLevel(int level) {
 void QuizScreen::newProblem(const PanelSettings& panel, int level) {
     const PanelWidgets& widgets = panel.widgets;
     hideRow(widgets);
-    const int l7 = static_cast<int>(fraction::value(label("Label7").caption()));
-    const int l8 = static_cast<int>(fraction::value(label("Label8").caption()));
+    const int l7 = static_cast<int>(tally_->ticks1.number());
+    const int l8 = static_cast<int>(tally_->ticks2.number());
     writeProblem(panel, panel.problems.formulas[level](l7, l8));
     askFor(widgets, complete(settings_.rule, label("Label1", widgets.n).caption(),
                              label("Label1", widgets.d).caption()));
@@ -192,8 +195,8 @@ void QuizScreen::mark(const Step& step) {
     const std::string expectedTexts[] = {expected(step.expected[0]), expected(step.expected[1])};
     // The right count rises first, so the reward check it runs still sees the old attempt count.
     if (isRight(step.kind, {typedTexts[0], typedTexts[1]}, {expectedTexts[0], expectedTexts[1]}))
-        addToScore("Label3", step.weight);
-    addToScore("Label4", step.weight);
+        addToScore(tally_->right, step.weight);
+    addToScore(tally_->attempts, step.weight);
 }
 
 void QuizScreen::reveal(const PanelWidgets& widgets) {
@@ -212,9 +215,8 @@ void QuizScreen::hideRow(const PanelWidgets& widgets) {
         label("Label2", sign.sign).hide();
 }
 
-void QuizScreen::addToScore(std::string_view count, double weight) {
-    ui::Label& score = label(count);
-    score.setCaption(text(fraction::value(score.caption()) + weight));
+void QuizScreen::addToScore(ui::Label& count, double weight) {
+    count.setNumber(count.number() + weight);
     spokenTextsChanged();
 }
 
@@ -225,8 +227,7 @@ int QuizScreen::litStars() const {
 }
 
 void QuizScreen::rewardCheck() {
-    if (earnsStar(fraction::value(label("Label3").caption()), fraction::value(label("Label4").caption()),
-                  settings_.everyFourthGate))
+    if (earnsStar(tally_->right.number(), tally_->attempts.number(), settings_.everyFourthGate))
         lightStar();
 }
 
@@ -246,8 +247,8 @@ void QuizScreen::clearScore() {
     if (settings_.clearHidesStars)
         for (QWidget* star : array("Image1"))
             star->hide();
-    label("Label3").setCaption("0");
-    label("Label4").setCaption("0");
+    tally_->right.setNumber(0);
+    tally_->attempts.setNumber(0);
     spokenTextsChanged();
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -88,6 +89,15 @@ struct QuizSettings {
     std::string_view defaultButton; // may be empty
 };
 
+// The numbers a test screen keeps in its labels: the score, right steps over attempted steps, and the
+// two hidden tick counters its problems are made from.
+struct Tally {
+    ui::Label& right;
+    ui::Label& attempts;
+    ui::Label& ticks1;
+    ui::Label& ticks2;
+};
+
 } // namespace quiz
 
 class QuizScreen : public ui::Form {
@@ -97,7 +107,7 @@ class QuizScreen : public ui::Form {
 
   private:
     void bindEvents();
-    void advanceCounter(std::string_view counter, int bound);
+    void advanceCounter(ui::Label& ticks, int bound);
     void chooseLevel(int level);
     void newProblem(const quiz::PanelSettings& panel, int level);
     void writeProblem(const quiz::PanelSettings& panel, const quiz::Problem& problem);
@@ -109,13 +119,14 @@ class QuizScreen : public ui::Form {
     bool runs(const quiz::Guard& guard) const;
     void reveal(const quiz::PanelWidgets& widgets);
     void hideRow(const quiz::PanelWidgets& widgets);
-    void addToScore(std::string_view count, double weight);
+    void addToScore(ui::Label& count, double weight);
     void rewardCheck();
     int litStars() const;
     void lightStar();
     void clearScore();
 
     const quiz::QuizSettings& settings_;
+    std::optional<quiz::Tally> tally_; // bound once the layout is built
 };
 
 } // namespace screens
