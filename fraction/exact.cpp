@@ -1,9 +1,14 @@
-// Comparison by value, exact: a numeric text read as the exact decimal it is written as.
+// The exact number type: a numeric text read as the exact decimal it is written as.
+#include "fraction/exact.h"
+
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "fraction/fraction.h"
@@ -15,69 +20,13 @@ namespace {
 using scanning::isDigit;
 using scanning::trimmedView;
 
-// A numeric text as the exact decimal it is: (−1)^negative · digits · 10^exponent, the digits
-// without leading or trailing zeros, so that equal numbers have equal parts. Zero has no digits, no
-// sign and exponent 0.
-struct Decimal {
-    bool negative = false;
-    std::string digits;
-    std::int64_t exponent = 0;
-    bool isZero() const { return digits.empty(); }
-    bool operator==(const Decimal&) const = default;
-};
-
-// Drops the trailing zeros of `digits` into the exponent.
-void normalise(Decimal& number) {
-    const auto last = number.digits.find_last_not_of('0');
-    const std::size_t zeros =
-        last == std::string::npos ? number.digits.size() : number.digits.size() - last - 1;
-    number.digits.resize(number.digits.size() - zeros);
-    number.exponent += static_cast<std::int64_t>(zeros);
-    if (number.isZero())
-        number = {};
-}
-
 // An exponent's digits, with its size capped at kExponentCap. A text whose exponent reaches the cap is
 // either zero (whose exponent does not matter) or a number beyond the range of a double, which is
 // not numeric; so the cap changes no result, and keeps the sums below from overflowing.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
-std::optional<Decimal> exactDecimal(std::string_view text) {
-    if (!isNumeric(text))
-        return std::nullopt;
-    std::string_view rest = trimmedView(text);
-    Decimal number;
-    number.negative = rest.starts_with('-');
-    if (number.negative || rest.starts_with('+'))
-        rest.remove_prefix(1);
-    // The grammar is known to hold here: digits, an optional point and digits, an optional exponent.
-    std::size_t at = 0;
-    std::int64_t fractionDigits = 0;
-    bool afterPoint = false;
-    for (; at < rest.size() && (isDigit(rest[at]) || rest[at] == '.'); ++at) {
-        if (rest[at] == '.') {
-            afterPoint = true;
-            continue;
-        }
-        fractionDigits += afterPoint ? 1 : 0;
-        if (!number.digits.empty() || rest[at] != '0')
-            number.digits += rest[at];
-    }
-    std::int64_t exponent = 0;
-    if (at < rest.size()) { // 'e' or 'E', an optional sign, digits
-        ++at;
-        const bool negativeExponent = rest[at] == '-';
-        if (rest[at] == '-' || rest[at] == '+')
-            ++at;
-        for (; at < rest.size() && isDigit(rest[at]); ++at)
-            exponent = std::min(exponent * 10 + (rest[at] - '0'), kExponentCap);
-        if (negativeExponent)
-            exponent = -exponent;
-    }
-    number.exponent = exponent - fractionDigits;
-    normalise(number);
-    return number;
-}
+constexpr std::int64_t kLargestWhole = 9'007'199'254'740'992; // 2^53
+constexpr std::size_t kLargestWholeDigits = 16;
 
 // Whole numbers of any length in limbs of nine decimal digits, least significant first; only what
 // the exact comparison needs: from and to digits, and the product.
@@ -128,29 +77,144 @@ std::string digitsOf(const Limbs& limbs) {
     return first == std::string::npos ? std::string() : digits.substr(first);
 }
 
-// x·y exactly, in the same normal form.
-Decimal times(const Decimal& x, const Decimal& y) {
-    if (x.isZero() || y.isZero())
-        return {};
-    Decimal result{x.negative != y.negative, digitsOf(product(limbsOf(x.digits), limbsOf(y.digits))),
-                   x.exponent + y.exponent};
-    normalise(result);
+} // namespace
+
+void Exact::normalise() {
+    const auto last = digits_.find_last_not_of('0');
+    const std::size_t zeros = last == std::string::npos ? digits_.size() : digits_.size() - last - 1;
+    digits_.resize(digits_.size() - zeros);
+    exponent_ += static_cast<std::int64_t>(zeros);
+    if (isZero())
+        *this = {};
+}
+
+std::optional<Exact> Exact::read(std::string_view text) {
+    if (!isNumeric(text))
+        return std::nullopt;
+    std::string_view rest = trimmedView(text);
+    Exact number;
+    number.negative_ = rest.starts_with('-');
+    if (number.negative_ || rest.starts_with('+'))
+        rest.remove_prefix(1);
+    // The grammar is known to hold here: digits, an optional point and digits, an optional exponent.
+    std::size_t at = 0;
+    std::int64_t fractionDigits = 0;
+    bool afterPoint = false;
+    for (; at < rest.size() && (isDigit(rest[at]) || rest[at] == '.'); ++at) {
+        if (rest[at] == '.') {
+            afterPoint = true;
+            continue;
+        }
+        fractionDigits += afterPoint ? 1 : 0;
+        if (!number.digits_.empty() || rest[at] != '0')
+            number.digits_ += rest[at];
+    }
+    std::int64_t exponent = 0;
+    if (at < rest.size()) { // 'e' or 'E', an optional sign, digits
+        ++at;
+        const bool negativeExponent = rest[at] == '-';
+        if (rest[at] == '-' || rest[at] == '+')
+            ++at;
+        for (; at < rest.size() && isDigit(rest[at]); ++at)
+            exponent = std::min(exponent * 10 + (rest[at] - '0'), kExponentCap);
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    number.exponent_ = exponent - fractionDigits;
+    number.normalise();
+    return number;
+}
+
+Exact Exact::size() const {
+    Exact result = *this;
+    result.negative_ = false;
     return result;
 }
 
-} // namespace
+std::strong_ordering compareSize(const Exact& x, const Exact& y) {
+    if (x.isZero() || y.isZero())
+        return !x.isZero() <=> !y.isZero();
+    // The place of the leading digit first (the digits have no leading zeros), then the digits from
+    // the left; with no trailing zeros, a number whose digits begin another's is the smaller.
+    const Exact a = x.size(), b = y.size();
+    const std::string_view ad = a.digits_, bd = b.digits_;
+    const std::int64_t aLead = static_cast<std::int64_t>(ad.size()) + a.exponent_;
+    const std::int64_t bLead = static_cast<std::int64_t>(bd.size()) + b.exponent_;
+    if (aLead != bLead)
+        return aLead <=> bLead;
+    return ad.compare(bd) <=> 0;
+}
+
+std::strong_ordering operator<=>(const Exact& x, const Exact& y) {
+    if (x.negative_ != y.negative_)
+        return y.negative_ <=> x.negative_; // zero is never negative
+    return x.negative_ ? compareSize(y, x) : compareSize(x, y);
+}
+
+Exact operator*(const Exact& x, const Exact& y) {
+    if (x.isZero() || y.isZero())
+        return {};
+    Exact result;
+    result.negative_ = x.negative_ != y.negative_;
+    result.digits_ = digitsOf(product(limbsOf(x.digits_), limbsOf(y.digits_)));
+    result.exponent_ = x.exponent_ + y.exponent_;
+    result.normalise();
+    return result;
+}
+
+double Exact::nearestDouble() const {
+    if (isZero())
+        return 0.0;
+    // std::from_chars rounds correctly, so the digits and exponent give the double that the text
+    // itself reads as. Beyond the range of a double (only products can be) it gives infinity or 0.
+    const std::string text = digits_ + "e" + std::to_string(exponent_);
+    double number = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error == std::errc::result_out_of_range)
+        number = exponent_ > 0 ? HUGE_VAL : 0.0;
+    return negative_ ? -number : number;
+}
+
+std::optional<std::int64_t> Exact::integerValue() const {
+    if (isZero())
+        return 0;
+    const std::int64_t wholeDigits = static_cast<std::int64_t>(digits_.size()) + exponent_;
+    if (wholeDigits > static_cast<std::int64_t>(kLargestWholeDigits))
+        return std::nullopt;
+    std::int64_t whole = 0;
+    for (std::int64_t i = 0; i < wholeDigits; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        whole = whole * 10 + (at < digits_.size() ? digits_[at] - '0' : 0);
+    }
+    // The digits after the point: below a half, a half, or above it (the digits have no trailing zeros).
+    if (wholeDigits >= 0 && static_cast<std::size_t>(wholeDigits) < digits_.size()) {
+        const std::string_view fraction = std::string_view(digits_).substr(static_cast<std::size_t>(wholeDigits));
+        const bool half = fraction == "5";
+        if ((fraction[0] >= '5' && !half) || (half && whole % 2 != 0))
+            ++whole;
+    }
+    if (whole > kLargestWhole)
+        return std::nullopt;
+    return negative_ ? -whole : whole;
+}
+
+bool sameRatio(const Exact& a, const Exact& b, const Exact& c, const Exact& d) {
+    return !b.isZero() && !d.isZero() && a * d == c * b;
+}
+
+bool sameRatioSize(const Exact& a, const Exact& b, const Exact& c, const Exact& d) {
+    return !b.isZero() && !d.isZero() && compareSize(a * d, c * b) == 0;
+}
 
 bool sameValue(std::string_view a, std::string_view b) {
-    const auto x = exactDecimal(a);
-    const auto y = exactDecimal(b);
+    const auto x = Exact::read(a);
+    const auto y = Exact::read(b);
     return x && y && *x == *y;
 }
 
 bool sameRatio(std::string_view a, std::string_view b, std::string_view c, std::string_view d) {
-    const auto na = exactDecimal(a), db = exactDecimal(b), nc = exactDecimal(c), dd = exactDecimal(d);
-    if (!na || !db || !nc || !dd || db->isZero() || dd->isZero())
-        return false;
-    return times(*na, *dd) == times(*nc, *db);
+    const auto na = Exact::read(a), db = Exact::read(b), nc = Exact::read(c), dd = Exact::read(d);
+    return na && db && nc && dd && sameRatio(*na, *db, *nc, *dd);
 }
 
 } // namespace fraction

@@ -1,4 +1,5 @@
 #include "fraction/fraction.h"
+#include "fraction/exact.h"
 #include "fraction/scanning.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace {
 using scanning::isDigit;
 using scanning::trimmedView;
 
-constexpr double kLargestWhole = 9007199254740992.0; // 2^53
+constexpr double kLargestWhole = 9007199254740992.0; // 2^53, as in Exact::integerValue
 // When both integer values are 0 every divisor divides both and none is the greatest; the divisor
 // is then 100, the largest these results have ever been divided by.
 constexpr std::int64_t kDivisorOfZeros = 100;
@@ -130,16 +131,17 @@ std::string bracketedNumber(double value) {
 bool sameDenominator(std::string_view b, std::string_view d) { return trimmed(b) == trimmed(d); }
 
 Reduction reduce(std::string_view numerator, std::string_view denominator) {
-    const double n = value(numerator);
-    const double d = value(denominator);
-    const auto wholeN = integerValue(n);
-    const auto wholeD = integerValue(d);
+    // Each text is read once, exactly; a text that is not numeric counts as 0, as its value does.
+    const Exact n = Exact::read(numerator).value_or(Exact{});
+    const Exact d = Exact::read(denominator).value_or(Exact{});
+    const auto wholeN = n.integerValue();
+    const auto wholeD = d.integerValue();
     if (!wholeN || !wholeD)
         return {};
     // Both sizes are at most 2^53, so std::gcd cannot overflow, and the divisor is a double exactly.
     const std::int64_t divisor = *wholeN == 0 && *wholeD == 0 ? kDivisorOfZeros : std::gcd(*wholeN, *wholeD);
     const double by = static_cast<double>(divisor);
-    return {numberText(n / by), numberText(d / by), divisor};
+    return {numberText(n.nearestDouble() / by), numberText(d.nearestDouble() / by), divisor};
 }
 
 std::string reductionTooltip(std::int64_t divisor) {
@@ -147,9 +149,13 @@ std::string reductionTooltip(std::int64_t divisor) {
 }
 
 std::string wholeNumberResult(std::string_view numerator, std::string_view denominator) {
-    const double n = value(numerator);
-    const double d = value(denominator);
-    return divides(d, n) ? numberText(n / d) : std::string();
+    const Exact n = Exact::read(numerator).value_or(Exact{});
+    const Exact d = Exact::read(denominator).value_or(Exact{});
+    const auto wholeN = n.integerValue();
+    const auto wholeD = d.integerValue();
+    if (!wholeN || !wholeD || *wholeD == 0 || *wholeN % *wholeD != 0)
+        return {};
+    return numberText(n.nearestDouble() / d.nearestDouble());
 }
 
 double mixedNumerator(double whole, double numerator, double denominator) {

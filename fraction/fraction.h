@@ -62,8 +62,10 @@ bool sameDenominator(std::string_view b, std::string_view d);
 // The reduction: N and D divided by the greatest common divisor of their integer values, however
 // large (200/400 gives 1/2 by 200, 120/-240 gives 1/-2 by 120, 0/6 gives 0/1 by 6). When both integer
 // values are 0 every divisor divides both, and the divisor is 100 (0/0.4 gives 0/0.004). `divisor` is
-// 0 and both texts are empty for values without an integer value (beyond 2^53, or not finite): they
-// take part in no divisibility test.
+// 0 and both texts are empty for values without an integer value (beyond 2^53): they take part in no
+// divisibility test. The integer values are those of the numbers as typed, read exactly (Exact):
+// 2.5000000000000001 has the integer value 3, and 9007199254740993 has none, though their doubles are
+// 2.5 and 2^53. The reduced texts are the number texts of the values divided by the divisor.
 struct Reduction {
     std::string numerator;
     std::string denominator;
@@ -76,7 +78,7 @@ Reduction reduce(std::string_view numerator, std::string_view denominator);
 std::string reductionTooltip(std::int64_t divisor);
 
 // The whole-number result: the number text of N ÷ D when the integer value of N is divisible by that
-// of D, otherwise the empty text.
+// of D (integer values as for the reduction), otherwise the empty text.
 std::string wholeNumberResult(std::string_view numerator, std::string_view denominator);
 
 // The numerator of a mixed number w n/d written as one fraction: d·w + n for n ≥ 0 (−3 and 1/2 gives
@@ -86,8 +88,8 @@ std::string wholeNumberResult(std::string_view numerator, std::string_view denom
 double mixedNumerator(double whole, double numerator, double denominator);
 
 // Comparison by value, exact: each numeric text is read as the exact decimal it is written as (0.6 is
-// six tenths, not the nearest double), and the numbers are compared exactly, with no rounding at any
-// step. So 0.6 over 0.4 is 6 over 4, and 0.30000000000000001 is not 0.3. Any text that is not numeric
+// six tenths, not the nearest double; fraction::Exact in fraction/exact.h), and the numbers are
+// compared exactly, with no rounding at any step. So 0.6 over 0.4 is 6 over 4, and 0.30000000000000001 is not 0.3. Any text that is not numeric
 // makes the comparison false. Work and memory grow only with the texts' lengths (a ratio multiplies
 // texts two by two, so its work grows with the product of their lengths); nothing depends on the size
 // of an exponent, and nothing can overflow.

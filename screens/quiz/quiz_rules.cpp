@@ -1,7 +1,9 @@
 #include "screens/quiz/quiz_rules.h"
 
 #include <cmath>
+#include <optional>
 
+#include "fraction/exact.h"
 #include "fraction/fraction.h"
 #include "screens/common/rewards.h"
 
@@ -26,42 +28,48 @@ Completion complete(WholeRule rule, std::string_view n, std::string_view d) {
 
 namespace {
 
-// A box that must be read as a number: numeric text only (not empty, blanks or a lone "-").
-bool readable(std::string_view text) { return fraction::isNumeric(text); }
+// A box that must be read as a number: numeric text only (not empty, blanks or a lone "-"). Each box
+// is read once, as the exact number it is written as.
+using Number = std::optional<fraction::Exact>;
+Number read(std::string_view text) { return fraction::Exact::read(text); }
 
-bool readablePair(Pair typed) {
-    return readable(typed.numerator) && readable(typed.denominator) &&
-           fraction::value(typed.denominator) != 0;
+// Both boxes read, and a denominator that is not zero.
+bool readablePair(const Number& numerator, const Number& denominator) {
+    return numerator && denominator && !denominator->isZero();
 }
 
-double quotient(Pair pair) { return fraction::value(pair.numerator) / fraction::value(pair.denominator); }
-
 bool sameText(std::string_view typed, std::string_view expected) {
-    return readable(typed) && fraction::trimmed(typed) == fraction::trimmed(expected);
+    return fraction::isNumeric(typed) && fraction::trimmed(typed) == fraction::trimmed(expected);
 }
 
 } // namespace
 
-// Comparisons by value are exact, so a typed decimal counts by its value: 0.6 over 0.4 is 6 over 4,
-// though 0.6 / 0.4 is 1.4999999999999998 in binary floating point.
+// Comparisons by value and by size are exact, so a typed decimal counts by its value: 0.6 over 0.4 is
+// 6 over 4, though 0.6 / 0.4 is 1.4999999999999998 in binary floating point, and 3 over 0.9 has the
+// size of 10 over 3, though 3 / 0.9 is 3.333333333333333 and 10 / 3 is 3.3333333333333335.
 bool isRight(Comparison kind, Pair typed, Pair expected) {
     switch (kind) {
     case Comparison::FractionValue:
-        return readablePair(typed) && fraction::sameRatio(typed.numerator, typed.denominator,
-                                                          expected.numerator, expected.denominator);
-    case Comparison::FractionSize:
-        return readablePair(typed) && std::abs(quotient(typed)) == std::abs(quotient(expected));
+    case Comparison::FractionSize: {
+        const Number n = read(typed.numerator), d = read(typed.denominator);
+        const Number en = read(expected.numerator), ed = read(expected.denominator);
+        if (!readablePair(n, d) || !readablePair(en, ed))
+            return false;
+        return kind == Comparison::FractionValue ? fraction::sameRatio(*n, *d, *en, *ed)
+                                                 : fraction::sameRatioSize(*n, *d, *en, *ed);
+    }
     case Comparison::NumberValue:
-        return readable(typed.numerator) && fraction::sameValue(typed.numerator, expected.numerator);
-    case Comparison::NumberSize:
-        return readable(typed.numerator) &&
-               std::abs(fraction::value(typed.numerator)) == std::abs(fraction::value(expected.numerator));
+    case Comparison::NumberSize: {
+        const Number n = read(typed.numerator), en = read(expected.numerator);
+        if (!n || !en)
+            return false;
+        return kind == Comparison::NumberValue ? *n == *en : fraction::compareSize(*n, *en) == 0;
+    }
     case Comparison::WholeText:
         return sameText(typed.numerator, expected.numerator) &&
                (expected.denominator.empty() || sameText(typed.denominator, expected.denominator));
     case Comparison::UnitOverWhole:
-        return readable(typed.numerator) && fraction::sameValue(typed.numerator, "1") &&
-               !fraction::trimmed(typed.denominator).empty() &&
+        return fraction::sameValue(typed.numerator, "1") && !fraction::trimmed(typed.denominator).empty() &&
                fraction::trimmed(typed.denominator) == fraction::trimmed(expected.denominator);
     }
     return false;

@@ -1,9 +1,12 @@
 #include "fraction/fraction.h"
+#include "fraction/exact.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <compare>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -150,6 +153,10 @@ TEST(Fraction, ReductionDividesByTheGreatestCommonDivisor) {
         {"6", "0.4", {"1", "0.0666666666666667", 6}}, // 0.4 has the integer value 0, which 6 divides
         {"0", "0.4", {"0", "0.004", 100}},            // both integer values 0: every divisor divides both
         {"9007199254740992", "4503599627370496", {"2", "1", 4503599627370496}}, // 2^53 over 2^52
+        {"3", "0.9", {"3", "0.9", 1}},
+        {"2.5000000000000001", "4", {"2.5", "4", 1}}, // integer values as typed: 3, not the double's 2
+        {"9007199254740993", "1", {"", "", 0}},       // 2^53 + 1 has no integer value, though its double has
+        {"", "6", {"0", "1", 6}},                     // a text that is not numeric counts as 0
         {"1e20", "4", {"", "", 0}},
         {"4", "1e300", {"", "", 0}},
     };
@@ -171,6 +178,7 @@ TEST(Fraction, WholeNumberResult) {
     } rows[] = {
         {"-8", "4", "-2"}, {"8", "-4", "-2"}, {"0", "6", "0"},  {"7", "5", ""},    {"286", "143", "2"},
         {"7", "0", ""},    {"0", "0", ""},    {"4", "0.4", ""}, {"1e20", "1", ""}, {" 12 ", "3", "4"},
+        {"9007199254740993", "1", ""}, {"-9007199254740992", "-1", "9.00719925474099E+15"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.numerator + "/" + row.denominator);
@@ -263,6 +271,110 @@ TEST(Fraction, ExactComparisonByValue) {
             EXPECT_EQ(fraction::sameRatio(row.a, row.b, row.c, row.d), row.same);
             EXPECT_EQ(fraction::sameRatio(row.c, row.d, row.a, row.b), row.same);
         }
+    }
+}
+
+// The exact number type: read once from a numeric text, compared by value and by size, rounded to
+// its integer value exactly; huge texts stay as short as they are written.
+TEST(Exact, ReadsANumericTextExactly) {
+    constexpr std::int64_t kWhole53 = 9007199254740992;
+    const std::string digits400(400, '9');
+    const struct {
+        std::string text;
+        bool numeric;
+        std::optional<std::int64_t> integer;
+        double nearest;
+    } rows[] = {
+        {"15.0", true, 15, 15},
+        {" -2.5 ", true, -2, -2.5},
+        {"3.5", true, 4, 3.5},
+        {"2.5000000000000001", true, 3, 2.5}, // above the half, though its double is the half
+        {"0.49999999999999999", true, 0, 0.5},
+        {"-0.5", true, 0, -0.5},
+        {"-0", true, 0, 0},
+        {"0.06e2", true, 6, 6},
+        {"1e-5", true, 0, 1e-5},
+        {"9007199254740992.5", true, kWhole53, kTwo53},
+        {"-9007199254740992", true, -kWhole53, -kTwo53},
+        {"9007199254740993", true, std::nullopt, kTwo53},
+        {"1e308", true, std::nullopt, 1e308},
+        {digits400 + "e-300", true, std::nullopt, 1e100},
+        {"0." + digits400, true, 1, 1},
+        {"", false, std::nullopt, 0},
+        {"-", false, std::nullopt, 0},
+        {"1e999", false, std::nullopt, 0},
+        {"1e-999", false, std::nullopt, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE("text \"" + row.text.substr(0, 40) + "\"");
+        const std::optional<fraction::Exact> number = fraction::Exact::read(row.text);
+        ASSERT_EQ(number.has_value(), row.numeric);
+        ASSERT_EQ(fraction::isNumeric(row.text), row.numeric);
+        if (!number)
+            continue;
+        EXPECT_EQ(number->integerValue(), row.integer);
+        EXPECT_EQ(number->nearestDouble(), row.nearest);
+        EXPECT_EQ(number->nearestDouble(), fraction::value(row.text));
+    }
+}
+
+TEST(Exact, ComparesByValueAndBySize) {
+    using std::strong_ordering;
+    const struct {
+        std::string a, b;
+        strong_ordering byValue, bySize;
+    } rows[] = {
+        {"3", "-4", strong_ordering::greater, strong_ordering::less},
+        {"-3", "3", strong_ordering::less, strong_ordering::equal},
+        {"0", "-0.0", strong_ordering::equal, strong_ordering::equal},
+        {"12", "120e-1", strong_ordering::equal, strong_ordering::equal},
+        {"0.1", "0.10000000000000001", strong_ordering::less, strong_ordering::less}, // one double
+        {"0.125", "0.13", strong_ordering::less, strong_ordering::less},
+        {"1e308", "9e307", strong_ordering::greater, strong_ordering::greater},
+        {"-1e-300", "0", strong_ordering::less, strong_ordering::greater},
+        {"-7", "-70", strong_ordering::greater, strong_ordering::less},
+        {"1" + std::string(300, '0'), "1e300", strong_ordering::equal, strong_ordering::equal},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.a.substr(0, 40) + " and " + row.b.substr(0, 40));
+        const auto a = fraction::Exact::read(row.a), b = fraction::Exact::read(row.b);
+        ASSERT_TRUE(a && b);
+        EXPECT_EQ(*a <=> *b, row.byValue);
+        EXPECT_EQ(*b <=> *a, 0 <=> row.byValue);
+        EXPECT_EQ(*a == *b, row.byValue == 0);
+        EXPECT_EQ(fraction::compareSize(*a, *b), row.bySize);
+        EXPECT_EQ(*a == *b, fraction::sameValue(row.a, row.b));
+    }
+    EXPECT_EQ(*fraction::Exact::read("1.5") * *fraction::Exact::read("-0.4"), *fraction::Exact::read("-0.6"));
+}
+
+// a/b and c/d, by value and by size: 3 over 0.9 and 6 over 1.8 have the size of 10 over 3, though
+// their binary quotients differ from 10 / 3.
+TEST(Exact, ComparesRatiosByValueAndBySize) {
+    const struct {
+        std::string a, b, c, d;
+        bool sameRatio, sameSize;
+    } rows[] = {
+        {"3", "0.9", "10", "3", true, true},
+        {"6", "1.8", "10", "3", true, true},
+        {"-3", "0.9", "10", "3", false, true},
+        {"3", "-0.9", "-10", "-3", false, true},
+        {"0.6", "0.4", "6", "4", true, true},
+        {"1", "3", "0.333333333333333333", "1", false, false},
+        {"0", "5", "-0", "2", true, true},
+        {"3", "0", "10", "3", false, false},
+        {"10", "3", "3", "0", false, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.a + "/" + row.b + " and " + row.c + "/" + row.d);
+        const auto a = fraction::Exact::read(row.a), b = fraction::Exact::read(row.b);
+        const auto c = fraction::Exact::read(row.c), d = fraction::Exact::read(row.d);
+        ASSERT_TRUE(a && b && c && d);
+        EXPECT_EQ(fraction::sameRatio(*a, *b, *c, *d), row.sameRatio);
+        EXPECT_EQ(fraction::sameRatio(*c, *d, *a, *b), row.sameRatio);
+        EXPECT_EQ(fraction::sameRatioSize(*a, *b, *c, *d), row.sameSize);
+        EXPECT_EQ(fraction::sameRatioSize(*c, *d, *a, *b), row.sameSize);
+        EXPECT_EQ(fraction::sameRatio(row.a, row.b, row.c, row.d), row.sameRatio);
     }
 }
 

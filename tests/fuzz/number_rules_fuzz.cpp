@@ -1,7 +1,8 @@
 // A fuzz target for the number rules: every rule is run on texts made of the input's bytes, and its
-// result is checked against a reference written independently of fraction.cpp (a hand-written grammar,
-// strtod and printf from the C library, nearbyint for rounding, Euclid's gcd for the reduction, doubles
-// for the exact comparison where doubles are exact enough). Any disagreement prints the input's texts
+// result is checked against a reference written independently of fraction.cpp and exact.cpp (a
+// hand-written grammar, strtod and printf from the C library, nearbyint for rounding, the integer value
+// rounded from the text's digits, Euclid's gcd for the reduction, doubles for the exact comparison where
+// doubles are exact enough, and the comparison by value for the comparison by size). Any disagreement prints the input's texts
 // and aborts. Built with libFuzzer by `make fuzz`, and as a plain program that replays the committed
 // corpus in the test suite.
 #include <cfloat>
@@ -14,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "fraction/exact.h"
 #include "fraction/fraction.h"
 
 namespace {
@@ -96,6 +98,61 @@ std::optional<std::int64_t> referenceInteger(double value) {
     return static_cast<std::int64_t>(whole);
 }
 
+// The integer value of the number as written, rounded half to even, from the text's digits: the
+// point moved by the exponent, the whole digits read, the digits after them compared with a half.
+// Empty for texts that are not numeric (0 is taken for them by the rules) and sizes beyond 2^53.
+std::optional<std::int64_t> referenceExactInteger(std::string_view text) {
+    if (!referenceValue(text))
+        return std::nullopt;
+    std::string number = *numberPart(text);
+    const bool negative = number.starts_with('-');
+    if (number.starts_with('-') || number.starts_with('+'))
+        number.erase(0, 1);
+    const std::size_t e = number.find_first_of("eE");
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        std::string digits = number.substr(e + 1);
+        const bool negativeExponent = digits.starts_with('-');
+        if (digits.starts_with('-') || digits.starts_with('+'))
+            digits.erase(0, 1);
+        digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+        // A numeric text with a long exponent is 0 (with a non-zero digit it would be out of range).
+        exponent = digits.size() > 15 ? 0 : std::atoll(digits.c_str());
+        exponent = negativeExponent ? -exponent : exponent;
+        number.resize(e);
+    }
+    const std::size_t point = std::min(number.find('.'), number.size());
+    std::string digits = number.substr(0, point) + (point < number.size() ? number.substr(point + 1) : "");
+    if (digits.find_first_not_of('0') == std::string::npos)
+        return 0;
+    const long long place = static_cast<long long>(point) + exponent; // digits before the point
+    std::string whole, rest;
+    if (place <= 0) {
+        rest = std::string(static_cast<std::size_t>(-place), '0') + digits;
+    } else if (static_cast<std::size_t>(place) >= digits.size()) {
+        whole = digits + std::string(static_cast<std::size_t>(place) - digits.size(), '0');
+    } else {
+        whole = digits.substr(0, static_cast<std::size_t>(place));
+        rest = digits.substr(static_cast<std::size_t>(place));
+    }
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
+    if (whole.size() > 16)
+        return std::nullopt;
+    long long result = whole.empty() ? 0 : std::atoll(whole.c_str());
+    rest.erase(std::min(rest.find_last_not_of('0') + 1, rest.size()));
+    if (!rest.empty() && (rest > "5" || (rest == "5" && result % 2 == 1)))
+        ++result;
+    if (result > 9007199254740992LL)
+        return std::nullopt;
+    return negative ? -result : result;
+}
+
+// The integer value the rules give a text: that of its number, 0 for a text that is not numeric (its
+// value is 0).
+std::optional<std::int64_t> referenceRulesInteger(std::string_view text) {
+    return fraction::isNumeric(text) ? referenceExactInteger(text) : 0;
+}
+
 std::string show(double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.17g", value);
@@ -162,8 +219,8 @@ std::int64_t referenceGcd(std::int64_t a, std::int64_t b) {
 
 void checkReduction(std::string_view numerator, std::string_view denominator) {
     const fraction::Reduction reduction = fraction::reduce(numerator, denominator);
-    const auto n = referenceInteger(fraction::value(numerator));
-    const auto d = referenceInteger(fraction::value(denominator));
+    const auto n = referenceRulesInteger(numerator);
+    const auto d = referenceRulesInteger(denominator);
     if (!n || !d) {
         check(reduction.divisor == 0 && reduction.numerator.empty() && reduction.denominator.empty(),
               "no reduction without integer values");
@@ -247,11 +304,48 @@ void checkExactComparison(std::string_view a, std::string_view b) {
         check(!fraction::sameRatio(a, b, negated(a), b), "a ratio is not its negative");
 }
 
+// The exact number type: it reads exactly the numeric texts, to the double the text reads as and to
+// the integer value of its digits; its orders agree with the comparison by value, with the doubles'
+// order where the doubles differ (rounding to a double never reverses an order), and with themselves
+// both ways; the size is the value without its sign; a ratio's size is that of the ratio or of its
+// negative.
+void checkExactType(std::string_view a, std::string_view b) {
+    using fraction::Exact;
+    const std::optional<Exact> x = Exact::read(a), y = Exact::read(b);
+    check(x.has_value() == fraction::isNumeric(a) && y.has_value() == fraction::isNumeric(b), "exact: read");
+    if (!x || !y)
+        return;
+    check(x->nearestDouble() == fraction::value(a), "exact: nearest double", show(x->nearestDouble()));
+    check(x->integerValue() == referenceExactInteger(a), "exact: integer value",
+          std::to_string(x->integerValue().value_or(-1)));
+    const double dx = fraction::value(a), dy = fraction::value(b);
+    const std::strong_ordering order = *x <=> *y;
+    check((order == 0) == fraction::sameValue(a, b) && (*x == *y) == (order == 0), "exact: equal by value");
+    check((*y <=> *x) == (0 <=> order), "exact: the order both ways");
+    if (dx != dy)
+        check((order < 0) == (dx < dy), "exact: order of different doubles");
+    const std::strong_ordering size = fraction::compareSize(*x, *y);
+    check((fraction::compareSize(*y, *x)) == (0 <=> size), "exact: the size order both ways");
+    if (std::fabs(dx) != std::fabs(dy))
+        check((size < 0) == (std::fabs(dx) < std::fabs(dy)), "exact: size order of different doubles");
+    const std::optional<Exact> minusX = Exact::read(negated(a));
+    check(minusX && fraction::compareSize(*x, *minusX) == 0, "exact: a number and its negative, one size");
+    check((size == 0) == (fraction::sameValue(a, b) || fraction::sameValue(negated(a), b)), "exact: same size");
+    check(x->size() == (x->isNegative() ? *minusX : *x) && !x->size().isNegative(), "exact: size");
+    const std::optional<Exact> one = Exact::read("1");
+    check(*x * *one == *x && (*x * *y == *y * *x), "exact: product");
+    const bool ratio = !y->isZero() && !x->isZero();
+    const bool sameSize = fraction::sameRatioSize(*x, *y, *y, *x);
+    check(sameSize == (ratio && (fraction::sameRatio(a, b, b, a) || fraction::sameRatio(a, b, negated(b), a))),
+          "exact: ratio size against ratio value");
+    check(fraction::sameRatioSize(*x, *y, *minusX, *y) == !y->isZero(), "exact: a ratio's negative, one size");
+}
+
 void checkWholeNumber(std::string_view numerator, std::string_view denominator) {
     const std::string whole = fraction::wholeNumberResult(numerator, denominator);
     const double n0 = fraction::value(numerator), d0 = fraction::value(denominator);
-    const auto n = referenceInteger(n0);
-    const auto d = referenceInteger(d0);
+    const auto n = referenceRulesInteger(numerator);
+    const auto d = referenceRulesInteger(denominator);
     const bool divisible = n && d && *d != 0 && *n % *d == 0;
     check(whole == (divisible ? fraction::numberText(n0 / d0) : std::string()), "whole-number result", whole);
     if (divisible && n0 == *n && d0 == *d && std::fabs(n0) < 1e15)
@@ -300,6 +394,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkNumberText(computed);
     checkReduction(numeratorText, denominatorText);
     checkExactComparison(numeratorText, denominatorText);
+    checkExactType(numeratorText, denominatorText);
     checkWholeNumber(numeratorText, denominatorText);
     if (size >= sizeof(double)) {
         double raw;

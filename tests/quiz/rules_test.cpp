@@ -72,11 +72,24 @@ constexpr ComparisonCase kComparisons[] = {
     {Comparison::FractionSize, "3", "2", "-6", "4", true},
     {Comparison::FractionSize, "3", "0", "-6", "4", false},
     {Comparison::FractionSize, "2", "3", "-6", "4", false},
+    {Comparison::FractionSize, "3", "0.9", "10", "3", true}, // 60/18 reduced, typed with decimals:
+    {Comparison::FractionSize, "6", "1.8", "10", "3", true}, // right by their values (3 / 0.9 is not 10 / 3
+    {Comparison::FractionSize, "-6", "1.8", "10", "3", true}, // in binary floating point)
+    {Comparison::FractionSize, "10", "3", "10", "3", true},
+    {Comparison::FractionSize, "3.000001", "0.9", "10", "3", false},
+    {Comparison::FractionSize, "", "3", "10", "3", false},
+    {Comparison::FractionSize, "  ", "3", "10", "3", false},
+    {Comparison::FractionSize, "-", "3", "10", "3", false},
+    {Comparison::FractionSize, "10", "", "10", "3", false},
+    {Comparison::FractionSize, "0", "-0.0", "0", "3", false},
     {Comparison::NumberSize, "-2", "", "2", "", true},
     {Comparison::NumberSize, "2", "", "-2", "", true},
     {Comparison::NumberSize, "3", "", "2", "", false},
     {Comparison::NumberSize, "", "", "2", "", false},
     {Comparison::NumberSize, "-", "", "2", "", false},
+    {Comparison::NumberSize, "-0.30", "", "0.3", "", true},
+    {Comparison::NumberSize, "0.30000000000000001", "", "0.3", "", false}, // one double, not one number
+    {Comparison::NumberSize, "  ", "", "2", "", false},
     {Comparison::NumberValue, "15", "", "15", "", true},
     {Comparison::NumberValue, "15.0", "", "15", "", true},
     {Comparison::NumberValue, "-15", "", "15", "", false},
