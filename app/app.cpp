@@ -1,9 +1,9 @@
 #include "app/app.h"
 
 #include "app/identity.h"
-#include "app/main_menu.h"
 #include "app/screen_table.h"
 #include "assets/pictures.h"
+#include "screens/menu/main_menu.h"
 #include "ui/application.h"
 #include "ui/style.h"
 
@@ -16,13 +16,12 @@ void prepare() {
     ui::installStyle();
     ui::installFontSubstitutes();
     ui::setWindowIcon(assets::windowIcon());
-    for (const ScreenEntry& screen : screenTable())
-        ui::forms::define(screen.name, screen.make);
+    ui::forms::findScreensWith(makerOf);
 }
 
 void start() {
     prepare();
-    ui::forms::show(MainMenu::kName);
+    ui::forms::show(screens::MainMenu::kName);
 }
 
 } // namespace app

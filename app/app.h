@@ -11,8 +11,8 @@ void identify();
 void start();
 
 // Everything start() does but showing the menu: the look, the fonts, the window icon, Qt's own dialogs
-// in Arabic, and every screen made known to the forms layer by name. Tests that open a screen directly
-// call it.
+// in Arabic, and the screen table handed to the forms layer, which loads screens by name from it.
+// Tests that open a screen directly call it.
 void prepare();
 
 } // namespace app

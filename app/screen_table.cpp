@@ -1,6 +1,8 @@
 #include "app/screen_table.h"
 
-#include "app/main_menu.h"
+#include <algorithm>
+
+#include "screens/menu/main_menu.h"
 #include "screens/mixed/mixed_exercises.h"
 #include "screens/quiz/addition_quiz.h"
 #include "screens/quiz/division_quiz.h"
@@ -21,8 +23,11 @@ template <class Screen> constexpr ScreenEntry row(std::string_view arabicName, s
     return {Screen::kName, make<Screen>, arabicName, menuButton};
 }
 
+// The menu is made with the rows of the screens it opens.
+ui::Form* makeMenu() { return new screens::MainMenu(menuScreens()); }
+
 constexpr ScreenEntry kScreens[] = {
-    row<MainMenu>("القائمة الرئيسة", ""),
+    {screens::MainMenu::kName, makeMenu, "القائمة الرئيسة", ""},
     row<screens::AdditionQuiz>("اختبار الجمع", "Command1"),
     row<screens::SubtractionQuiz>("اختبار الطرح", "Command2"),
     row<screens::MultiplicationQuiz>("اختبار الضرب", "Command3"),
@@ -39,5 +44,10 @@ constexpr ScreenEntry kScreens[] = {
 std::span<const ScreenEntry> screenTable() { return kScreens; }
 
 std::span<const ScreenEntry> menuScreens() { return screenTable().subspan(1); }
+
+ui::forms::Maker makerOf(std::string_view name) {
+    const auto* found = std::ranges::find(kScreens, name, &ScreenEntry::name);
+    return found != std::end(kScreens) ? found->make : nullptr;
+}
 
 } // namespace app

@@ -5,9 +5,9 @@
 #include <chrono>
 #include <functional>
 
-#include "bench/probe.h"
-#include "app/main_menu.h"
 #include "app/screen_table.h"
+#include "bench/probe.h"
+#include "screens/menu/main_menu.h"
 #include "tests/support/driver.h"
 #include "ui/form.h"
 
@@ -38,7 +38,7 @@ double secondsToPaint(const QString& window, const std::function<void()>& open) 
 }
 
 double openFromMenu(const app::ScreenEntry& entry) {
-    ui::Form& menu = *ui::forms::find(app::MainMenu::kName);
+    ui::Form& menu = *ui::forms::find(screens::MainMenu::kName);
     const double seconds =
         secondsToPaint(ui::qstr(entry.name), [&] { menu.button(entry.menuButton).press(); });
     closeScreen(*ui::forms::find(entry.name));

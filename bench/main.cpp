@@ -10,10 +10,10 @@
 #include <sstream>
 
 #include "app/app.h"
-#include "app/main_menu.h"
 #include "bench/in_process.h"
 #include "bench/probe.h"
 #include "bench/processes.h"
+#include "screens/menu/main_menu.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     benchmark::Initialize(&argc, argv);
-    bench::awaitPaint(ui::qstr(app::MainMenu::kName), app::start);
+    bench::awaitPaint(ui::qstr(screens::MainMenu::kName), app::start);
     const std::vector<bench::FloorScreen> floors = bench::describeScreens();
 
     std::vector<bench::PlannedLine> planned = bench::registerHandlers();

@@ -6,15 +6,15 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "app/main_menu.h"
-#include "bench/probe.h"
 #include "app/screen_table.h"
+#include "bench/probe.h"
+#include "screens/menu/main_menu.h"
 #include "ui/form.h"
 
 namespace {
 
 void openEveryScreen() {
-    ui::Form& menu = *ui::forms::find(app::MainMenu::kName);
+    ui::Form& menu = *ui::forms::find(screens::MainMenu::kName);
     for (const app::ScreenEntry& entry : app::menuScreens())
         bench::awaitPaint(ui::qstr(entry.name), [&] { menu.button(entry.menuButton).press(); });
     bench::reportAndExit();
@@ -25,7 +25,7 @@ void openEveryScreen() {
 int main(int argc, char* argv[]) {
     const bool all = argc > 1 && std::strcmp(argv[1], "all") == 0;
     QApplication application(argc, argv);
-    bench::afterFirstPaint(ui::qstr(app::MainMenu::kName), all ? openEveryScreen : bench::reportAndExit);
+    bench::afterFirstPaint(ui::qstr(screens::MainMenu::kName), all ? openEveryScreen : bench::reportAndExit);
     app::start();
     return QApplication::exec();
 }

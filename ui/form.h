@@ -106,10 +106,15 @@ class Form : public QWidget {
 // The loaded screens, their size on the desktop and the program's end.
 namespace forms {
 
-using Factory = std::function<Form*()>;
+// Makes a screen at its first values.
+using Maker = Form* (*)();
+// The maker of the screen of a name, or null when there is none.
+using MakerLookup = Maker (*)(std::string_view name);
 
-// Makes a screen known by its name, so show() can load it.
-void define(std::string_view name, Factory factory);
+// Where show() finds the screens it loads. The forms layer keeps no list of screens: start-up gives
+// it the lookup of the program's screen table, once.
+void findScreensWith(MakerLookup lookup);
+
 // Shows a screen without blocking: loads it at its first values when it is not loaded, centred over
 // the first loaded screen (the menu), otherwise brings it back unchanged: restored when minimized,
 // in front and active.

@@ -3,7 +3,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <map>
 
 #include "ui/form.h"
 #include "ui/forms_list.h"
@@ -18,10 +17,7 @@ std::vector<Form*>& loadedList() {
 }
 
 namespace {
-std::map<std::string, Factory, std::less<>>& factories() {
-    static std::map<std::string, Factory, std::less<>> table;
-    return table;
-}
+MakerLookup screenMakers = nullptr;
 
 QMargins frameMargins(const QWidget& window) {
     const QRect outer = window.frameGeometry(), inner = window.geometry();
@@ -86,7 +82,7 @@ void fitEveryScreen() {
 
 } // namespace
 
-void define(std::string_view name, Factory factory) { factories()[std::string(name)] = std::move(factory); }
+void findScreensWith(MakerLookup lookup) { screenMakers = lookup; }
 
 Form* find(std::string_view name) {
     for (Form* form : loadedList())
@@ -98,10 +94,10 @@ Form* find(std::string_view name) {
 Form& show(std::string_view name) {
     Form* form = find(name);
     if (!form) {
-        const auto factory = factories().find(name);
-        if (factory == factories().end())
+        const Maker make = screenMakers ? screenMakers(name) : nullptr;
+        if (!make)
             qFatal("no screen named %s", std::string(name).c_str());
-        form = factory->second();
+        form = make();
         placeOnFirstShow(*form);
     }
     const QMargins frameBefore = frameOf(*form);

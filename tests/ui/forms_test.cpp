@@ -51,11 +51,18 @@ class Probe : public ui::Form {
     int ticks = 0;
 };
 
+// The screens of these tests: the probe and a plain second screen, 200 x 100 pixels.
+ui::forms::Maker testScreen(std::string_view name) {
+    if (name == "frmprobe")
+        return []() -> ui::Form* { return new Probe; };
+    if (name == "frmother")
+        return [] { return new ui::Form("frmother", "other", 3000, 1500, ui::kBlack); };
+    return nullptr;
+}
+
 class Forms : public testing::Test {
   protected:
-    void SetUp() override {
-        ui::forms::define("frmprobe", [] { return new Probe; });
-    }
+    void SetUp() override { ui::forms::findScreensWith(testScreen); }
     Probe& open() { return static_cast<Probe&>(driver::open("frmprobe")); }
 };
 
@@ -152,7 +159,6 @@ TEST_F(Forms, ShowingALoadedScreenKeepsItsStateAndUnloadingDropsIt) {
 }
 
 TEST_F(Forms, LoadedScreensAreListedInLoadOrder) {
-    ui::forms::define("frmother", [] { return new ui::Form("frmother", "other", 3000, 3000, ui::kBlack); });
     Probe& probe = open();
     ui::Form& other = driver::open("frmother");
     ASSERT_EQ(ui::forms::loaded().size(), 2U);
@@ -204,7 +210,6 @@ struct Placement {
 class Placements : public Forms, public testing::WithParamInterface<Placement> {};
 
 TEST_P(Placements, ANewScreenAppearsCentredOverTheFirstInsideTheDesktop) {
-    ui::forms::define("frmother", [] { return new ui::Form("frmother", "other", 3000, 1500, ui::kBlack); });
     ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
     Probe& probe = open(); // 267 x 200
     // The first screen's frame is not known before it is shown: centred within the frame's width.

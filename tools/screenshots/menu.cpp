@@ -1,18 +1,18 @@
 #include "tools/screenshots/camera.h"
 #include "screens/quiz/addition_quiz.h"
-#include "app/main_menu.h"
+#include "screens/menu/main_menu.h"
 #include "ui/form.h"
 
 namespace shots {
 
 void menu(const Camera& camera) {
-    ui::Form& menu = ui::forms::show(app::MainMenu::kName);
+    ui::Form& menu = ui::forms::show(screens::MainMenu::kName);
     camera.take(menu, menu.objectName());
 }
 
 // Run at a scale factor of 2: the menu's backdrop and a test's stars, drawn for such a screen.
 void scaledTwice(const Camera& camera) {
-    ui::Form& menu = ui::forms::show(app::MainMenu::kName);
+    ui::Form& menu = ui::forms::show(screens::MainMenu::kName);
     camera.take(menu, menu.objectName() + QStringLiteral("@2x"));
     ui::Form& test = ui::forms::show(screens::AdditionQuiz::kName);
     for (QWidget* star : test.array("Image1"))

@@ -1,9 +1,10 @@
-#include "app/main_menu.h"
+#include "screens/menu/main_menu.h"
 
-#include "app/screen_table.h"
+#include <vector>
+
 #include "assets/pictures.h"
 
-namespace app {
+namespace screens {
 
 namespace {
 
@@ -24,12 +25,11 @@ constexpr MenuButton kButtons[] = {
     {"Command7", 4250, kLight}, {"Command9", 4920, kLight}, {"Command8", 5600, kLight},
     {"Command5", 6240, kDark},
 };
-constexpr std::string_view kExitButton = "Command5";
 constexpr std::string_view kExitCaption = "خروج";
 
 // The screen a menu button opens, or null for the button that ends the program.
-const ScreenEntry* opened(std::string_view button) {
-    for (const ScreenEntry& screen : menuScreens())
+const ScreenEntry* opened(std::span<const ScreenEntry> opens, std::string_view button) {
+    for (const ScreenEntry& screen : opens)
         if (screen.menuButton == button)
             return &screen;
     return nullptr;
@@ -68,8 +68,7 @@ constexpr ui::Row kWidgets[] = {
         .center(),
 };
 
-ui::Row buttonRow(const MenuButton& entry, int tab) {
-    const ScreenEntry* target = opened(entry.name);
+ui::Row buttonRow(const MenuButton& entry, const ScreenEntry* target, int tab) {
     return ui::button(entry.name)
         .at(180, entry.top, 2235, 555)
         .text(target ? target->arabicName : kExitCaption)
@@ -80,27 +79,46 @@ ui::Row buttonRow(const MenuButton& entry, int tab) {
         .tabAt(tab);
 }
 
-std::vector<ui::Row> menuLayout() {
+std::vector<ui::Row> menuLayout(std::span<const ScreenEntry> opens) {
     std::vector<ui::Row> items(std::begin(kWidgets), std::end(kWidgets));
     int tab = 0;
     for (const MenuButton& entry : kButtons)
-        items.push_back(buttonRow(entry, tab++));
+        items.push_back(buttonRow(entry, opened(opens, entry.name), tab++));
     return items;
+}
+
+// The menu's parts, bound once from its layout table. Esc presses the exit button; Enter presses the
+// focused button, or the worksheet's when no button has the focus.
+struct Parts {
+    ui::Shape& focusFrame;
+    std::vector<ui::Button*> buttons; // in the order of kButtons
+    ui::Button& exit;
+};
+
+Parts bind(ui::Form& menu) {
+    Parts parts{menu.shape("Shape1"), {}, menu.button("Command5")};
+    for (const MenuButton& entry : kButtons)
+        parts.buttons.push_back(&menu.button(entry.name));
+    menu.setCancelButton("Command5");
+    menu.setDefaultButton("Command10");
+    return parts;
 }
 
 } // namespace
 
-MainMenu::MainMenu() : Form(kName, "Zemora   إعداد الاستاذ / Tarvel", 11430, 7530, ui::kDesktop) {
-    build(menuLayout());
-    for (const MenuButton& entry : kButtons) {
-        onGotFocus(entry.name,
-                   [this, top = entry.top](int) { shape("Shape1").setTopTwips(top - kFrameMargin); });
-        if (const ScreenEntry* target = opened(entry.name))
-            onClick(entry.name, [name = target->name](int) { ui::forms::show(name); });
+MainMenu::MainMenu(std::span<const ScreenEntry> opens)
+    : Form(kName, "Zemora   إعداد الاستاذ / Tarvel", 11430, 7530, ui::kDesktop) {
+    build(menuLayout(opens));
+    const Parts parts = bind(*this);
+    for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+        ui::Button& button = *parts.buttons[i];
+        button.onGotFocus = [&frame = parts.focusFrame, top = kButtons[i].top] {
+            frame.setTopTwips(top - kFrameMargin);
+        };
+        if (const ScreenEntry* target = opened(opens, kButtons[i].name))
+            button.onClick = [name = target->name] { ui::forms::show(name); };
     }
-    onClick(kExitButton, [](int) { ui::forms::end(); });
-    setCancelButton(kExitButton);
-    setDefaultButton("Command10");
+    parts.exit.onClick = [] { ui::forms::end(); };
 }
 
-} // namespace app
+} // namespace screens

@@ -2,16 +2,19 @@
 // frame follows whichever button has the focus.
 #pragma once
 
+#include <span>
 #include <string_view>
 
+#include "screens/menu/screen_entry.h"
 #include "ui/form.h"
 
-namespace app {
+namespace screens {
 
 class MainMenu : public ui::Form {
   public:
     static constexpr std::string_view kName = "frmqqq";
-    MainMenu();
+    // `opens`: the screens its buttons open, each naming its button and giving it its caption.
+    explicit MainMenu(std::span<const ScreenEntry> opens);
 };
 
-} // namespace app
+} // namespace screens
