@@ -108,11 +108,18 @@ void MixedExercises::addSpokenTexts() {
     });
 }
 
+// Every box, the hidden multiplier too, goes through the input filter and is selected whole on entry.
+void MixedExercises::bindBoxes() {
+    for (std::string_view boxes : {"Text1", "Text2", "Text3"})
+        for (int index = 0; index < std::ssize(array(boxes)); ++index) {
+            ui::TextBox& box = textBox(boxes, index);
+            box.onChange = [&box] { filterInput(box); };
+            box.onGotFocus = [&box] { box.selectWhole(); };
+        }
+}
+
 void MixedExercises::bindHandlers() {
-    for (std::string_view boxes : {"Text1", "Text2", "Text3"}) {
-        onChange(boxes, [this, boxes](int i) { filterInput(textBox(boxes, i)); });
-        onGotFocus(boxes, [this, boxes](int i) { textBox(boxes, i).selectWhole(); });
-    }
+    bindBoxes();
     const mixed::MixedNumberParts& first = parts_.mixedNumber;
     first.change.onClick = [this] { newMixedNumber(); };
     for (ui::Label* caption : {&first.fraction.numerator, &first.fraction.denominator, &first.whole})

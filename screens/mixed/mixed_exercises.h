@@ -91,6 +91,7 @@ class MixedExercises : public ui::Form {
     };
 
     mixed::Parts buildParts();
+    void bindBoxes();
     void bindHandlers();
     void addSpokenTexts();
 
