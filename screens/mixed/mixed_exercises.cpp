@@ -8,7 +8,7 @@
 #include "screens/common/input.h"
 #include "screens/common/rewards.h"
 #include "screens/mixed/mixed_layout.h"
-#include "screens/mixed/widget_refs.h"
+#include "screens/mixed/texts.h"
 
 namespace screens {
 
@@ -16,97 +16,131 @@ namespace {
 
 using Count = mixed::Count;
 using FractionText = mixed::FractionText;
-using Pair = mixed::FractionWidgets;
-using Ref = mixed::WidgetRef;
-using Exercise = mixed::ExerciseWidgets;
 using mixed::kScoreLabels;
-using mixed::kSun;
 
 constexpr int kMixedNumberRewards[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 constexpr int kSimplestFormRewards[] = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
 constexpr int kEqualFractionsRewards[] = {20, 21, 30, 23, 24, 25, 26, 27, 28, 29};
-// The sun, then Image1(31) to Image1(60).
+// The sun, then the total's stars.
 constexpr auto kTotalRewards = [] {
-    std::array<int, 31> order{22};
+    std::array<int, 31> order{mixed::kSun};
     for (int i = 1; i < 31; ++i)
         order[i] = 30 + i;
     return order;
 }();
 
-constexpr Exercise kMixedNumber{kScoreLabels[0].earned, kScoreLabels[0].possible, kMixedNumberRewards};
-constexpr Exercise kSimplestForm{kScoreLabels[1].earned, kScoreLabels[1].possible, kSimplestFormRewards};
-constexpr Exercise kEqualFractions{kScoreLabels[2].earned, kScoreLabels[2].possible, kEqualFractionsRewards};
-constexpr std::string_view kTotalEarned = kScoreLabels[3].earned;
-constexpr std::string_view kTotalPossible = kScoreLabels[3].possible;
-
-constexpr Pair kMixedNumberBoxes{{"Text2", 0}, {"Text2", 1}};
-constexpr Pair kMixedNumberExpected{{"Label4"}, {"Label5"}};
-constexpr Ref kMixedNumberAnswer[] = {{"Label4"}, {"Label5"}, {"Line2"}, {"Shape2"}};
-
-constexpr Pair kSimplestFormBoxes{{"Text1", 0}, {"Text1", 1}};
-constexpr Pair kSimplestFormQuestion{{"Label7", 0}, {"Label7", 1}};
-constexpr Pair kSimplestFormExpected{{"Label8"}, {"Label9"}};
-constexpr Ref kSimplestFormAnswer[] = {{"Label8"}, {"Label9"}, {"Line5"}, {"Shape4"}};
-constexpr Ref kMultiplier{"Text3", 2};
-
-constexpr Pair kGivenFraction{{"Label14", 0}, {"Label14", 1}};
-constexpr Pair kFirstBoxes{{"Text3", 0}, {"Text3", 1}};
-constexpr Pair kSecondBoxes{{"Text3", 3}, {"Text3", 4}};
-constexpr Pair kFirstShown{{"Label12", 0}, {"Label12", 1}};
-constexpr Pair kSecondShown{{"Label13", 0}, {"Label13", 1}};
-constexpr Ref kEqualFractionsAnswer[] = {{"Shape5"},     {"Label12", 0}, {"Label12", 1},
-                                         {"Label13", 1}, {"Label13", 0}, {"Line6", 0},
-                                         {"Line6", 2},   {"Label3", 3},  {"Label3", 4}};
-
 } // namespace
 
-MixedExercises::MixedExercises() : Form(kName, "اسئلة منوعة", 11880, 8490, ui::rgb(0x400040)) {
-    build(mixed::screenLayout());
+MixedExercises::MixedExercises()
+    : Form(kName, mixed::texts::kTitle, 11880, 8490, ui::rgb(0x400040)),
+      parts_(buildParts()), exercises_{{{parts_.scores[0], kMixedNumberRewards},
+                                        {parts_.scores[1], kSimplestFormRewards},
+                                        {parts_.scores[2], kEqualFractionsRewards}}} {
     bindHandlers();
     // Enter changes the first question only while its answer boxes are empty, so it never throws
     // away an answer the pupil typed.
-    setDefaultButton("Command2", [this] { return typed(kMixedNumberBoxes) == FractionText{}; });
+    setDefaultButton("Command2", [this] { return typed(parts_.mixedNumber.boxes) == FractionText{}; });
     setCancelButton("Command9");
     bindBack("Command9");
     bindExit("Command10");
     addSpokenTexts();
 }
 
+// Builds the screen from its layout table and binds, once, the parts its handlers act on.
+mixed::Parts MixedExercises::buildParts() {
+    build(mixed::screenLayout());
+    const auto score = [this](const mixed::ScoreLabels& names) {
+        return Score{label(names.earned), label(names.possible)};
+    };
+    std::vector<ui::Image*> pictures;
+    for (int index = 0; index < std::ssize(array("Image1")); ++index)
+        pictures.push_back(&image("Image1", index));
+    return {
+        .mixedNumber = {.whole = label("Label1", 2),
+                        .fraction = {label("Label1", 0), label("Label1", 1)},
+                        .boxes = {textBox("Text2", 0), textBox("Text2", 1)},
+                        .expected = {label("Label4"), label("Label5")},
+                        .answer = {&widget("Label4"), &widget("Label5"), &widget("Line2"), &widget("Shape2")},
+                        .check = button("Command1"),
+                        .change = button("Command2")},
+        .simplestForm = {.question = {label("Label7", 0), label("Label7", 1)},
+                         .boxes = {textBox("Text1", 0), textBox("Text1", 1)},
+                         .expected = {label("Label8"), label("Label9")},
+                         .answer = {&widget("Label8"), &widget("Label9"), &widget("Line5"),
+                                    &widget("Shape4")},
+                         .multiplier = textBox("Text3", 2),
+                         .check = button("Command4"),
+                         .change = button("Command3")},
+        .equalFractions = {.given = {label("Label14", 0), label("Label14", 1)},
+                           .firstBoxes = {textBox("Text3", 0), textBox("Text3", 1)},
+                           .secondBoxes = {textBox("Text3", 3), textBox("Text3", 4)},
+                           .firstShown = {label("Label12", 0), label("Label12", 1)},
+                           .secondShown = {label("Label13", 0), label("Label13", 1)},
+                           .answer = {&widget("Shape5"), &widget("Label12", 0), &widget("Label12", 1),
+                                      &widget("Label13", 1), &widget("Label13", 0), &widget("Line6", 0),
+                                      &widget("Line6", 2), &widget("Label3", 3), &widget("Label3", 4)},
+                           .check = button("Command6"),
+                           .change = button("Command5")},
+        .scores = {score(kScoreLabels[0]), score(kScoreLabels[1]), score(kScoreLabels[2])},
+        .total = score(kScoreLabels[3]),
+        .pictures = std::move(pictures),
+        .sun = image("Image1", mixed::kSun),
+    };
+}
+
 // Screen readers hear each score pair as one text, and the reward pictures as one count.
 void MixedExercises::addSpokenTexts() {
-    constexpr std::string_view kScoreNames[] = {"السؤال الأول: الدرجات ", "السؤال الثاني: الدرجات ",
-                                                "السؤال الثالث: الدرجات ", "المجموع: الدرجات "};
-    for (size_t i = 0; i < std::size(kScoreLabels); ++i)
-        addSpokenText([this, i, name = kScoreNames[i]] {
-            return std::string(name) + label(kScoreLabels[i].earned).caption() + " من " +
-                   label(kScoreLabels[i].possible).caption();
+    const auto spoken = [this](std::string_view name, const Score& score) {
+        addSpokenText([name, score] {
+            return std::string(name) + score.earned.caption() + std::string(mixed::texts::kOutOf) +
+                   score.possible.caption();
         });
+    };
+    for (size_t i = 0; i < parts_.scores.size(); ++i)
+        spoken(mixed::texts::kExerciseScores[i], parts_.scores[i]);
+    spoken(mixed::texts::kTotalScore, parts_.total);
     addSpokenText([this] {
-        int stars = 0;
-        for (const QWidget* picture : array("Image1"))
-            stars += ui::shown(*picture) && picture != &image("Image1", kSun);
-        return "عدد النجوم المضيئة " + fraction::numberText(stars) +
-               (ui::shown(image("Image1", kSun)) ? "، والشمس" : "");
+        const auto stars = std::ranges::count_if(parts_.pictures, [this](const ui::Image* picture) {
+            return ui::shown(*picture) && picture != &parts_.sun;
+        });
+        return std::string(mixed::texts::kShiningStars) + fraction::numberText(static_cast<double>(stars)) +
+               std::string(ui::shown(parts_.sun) ? mixed::texts::kAndTheSun : "");
     });
 }
 
+// Every box, the hidden multiplier too, goes through the input filter and is selected whole on entry.
+void MixedExercises::bindBoxes() {
+    for (std::string_view boxes : {"Text1", "Text2", "Text3"})
+        for (int index = 0; index < std::ssize(array(boxes)); ++index) {
+            ui::TextBox& box = textBox(boxes, index);
+            box.onChange = [&box] { filterInput(box); };
+            box.onGotFocus = [&box] { box.selectWhole(); };
+        }
+}
+
 void MixedExercises::bindHandlers() {
-    for (std::string_view boxes : {"Text1", "Text2", "Text3"}) {
-        onChange(boxes, [this, boxes](int i) { filterInput(textBox(boxes, i)); });
-        onGotFocus(boxes, [this, boxes](int i) { textBox(boxes, i).selectWhole(); });
-    }
-    onClick("Command2", [this](int) { newMixedNumber(); });
-    onChange("Label1", [this](int) { showMixedNumberAsFraction(); });
-    onClick("Command1", [this](int) { checkMixedNumber(); });
-    onClick("Command3", [this](int) { newSimplestForm(); });
-    onClick("Command4", [this](int) { checkSimplestForm(); });
-    onClick("Command5", [this](int) { newGivenFraction(); });
-    onClick("Command6", [this](int) { checkEqualFractions(); });
-    onChange("Label12", [this](int) { keepApart(kFirstShown, kSecondShown); });
-    onChange("Label13", [this](int) { keepApart(kSecondShown, kFirstShown); });
-    for (const Exercise* exercise : {&kMixedNumber, &kSimplestForm, &kEqualFractions})
-        onChange(exercise->earned, [this, exercise](int) { rewardExercise(*exercise); });
-    onChange(kTotalEarned, [this](int) { rewardTotal(); });
+    bindBoxes();
+    const mixed::MixedNumberParts& first = parts_.mixedNumber;
+    first.change.onClick = [this] { newMixedNumber(); };
+    for (ui::Label* caption : {&first.fraction.numerator, &first.fraction.denominator, &first.whole})
+        caption->onChange = [this] { showMixedNumberAsFraction(); };
+    first.check.onClick = [this] { checkMixedNumber(); };
+    parts_.simplestForm.change.onClick = [this] { newSimplestForm(); };
+    parts_.simplestForm.check.onClick = [this] { checkSimplestForm(); };
+    const mixed::EqualFractionsParts& third = parts_.equalFractions;
+    third.change.onClick = [this] { newGivenFraction(); };
+    third.check.onClick = [this] { checkEqualFractions(); };
+    for (ui::Label* caption : {&third.firstShown.numerator, &third.firstShown.denominator})
+        caption->onChange = [this] {
+            keepApart(parts_.equalFractions.firstShown, parts_.equalFractions.secondShown);
+        };
+    for (ui::Label* caption : {&third.secondShown.numerator, &third.secondShown.denominator})
+        caption->onChange = [this] {
+            keepApart(parts_.equalFractions.secondShown, parts_.equalFractions.firstShown);
+        };
+    for (const Exercise& exercise : exercises_)
+        exercise.score.earned.onChange = [this, &exercise] { rewardExercise(exercise); };
+    parts_.total.earned.onChange = [this] { rewardTotal(); };
     onClick("Command11", [this](int) { changeAllQuestions(); });
     onClick("Command7", [this](int) { markOpenQuestions(); });
     onClick("Command8", [this](int) { clearMarks(); });
@@ -115,83 +149,88 @@ void MixedExercises::bindHandlers() {
 // Exercise 1 ----------------------------------------------------------------------------------------
 
 void MixedExercises::newMixedNumber() {
-    setShown(kMixedNumberAnswer, false);
-    empty(kMixedNumberBoxes);
+    const mixed::MixedNumberParts& exercise = parts_.mixedNumber;
+    setShown(exercise.answer, false);
+    empty(exercise.boxes);
     const mixed::MixedNumber next = mixed::nextMixedNumber(mixedNumber());
-    label("Label1", 0).setCaption(next.numerator);
-    label("Label1", 1).setCaption(next.denominator);
-    label("Label1", 2).setCaption(next.whole);
-    button("Command1").setEnabled(true);
+    exercise.fraction.numerator.setCaption(next.numerator);
+    exercise.fraction.denominator.setCaption(next.denominator);
+    exercise.whole.setCaption(next.whole);
+    exercise.check.setEnabled(true);
 }
 
 void MixedExercises::showMixedNumberAsFraction() {
-    setCaptions(kMixedNumberExpected, mixed::asFraction(mixedNumber()));
+    setCaptions(parts_.mixedNumber.expected, mixed::asFraction(mixedNumber()));
 }
 
 void MixedExercises::checkMixedNumber() {
-    setShown(kMixedNumberAnswer, true);
-    apply(kMixedNumber, mixed::markMixedNumber(captions(kMixedNumberExpected), typed(kMixedNumberBoxes)));
-    button("Command1").setEnabled(false);
-    button("Command2").setEnabled(true);
+    const mixed::MixedNumberParts& exercise = parts_.mixedNumber;
+    setShown(exercise.answer, true);
+    apply(exercises_[0], mixed::markMixedNumber(captions(exercise.expected), typed(exercise.boxes)));
+    exercise.check.setEnabled(false);
+    exercise.change.setEnabled(true);
 }
 
 // Exercise 2 ----------------------------------------------------------------------------------------
 
 void MixedExercises::newSimplestForm() {
-    setShown(kSimplestFormAnswer, false);
-    empty(kSimplestFormBoxes);
-    ui::TextBox& multiplier = textBox(kMultiplier.name, kMultiplier.index);
+    const mixed::SimplestFormParts& exercise = parts_.simplestForm;
+    setShown(exercise.answer, false);
+    empty(exercise.boxes);
     const mixed::SimplestForm next =
-        mixed::nextSimplestForm(captions(kSimplestFormExpected), multiplier.value());
-    setCaptions(kSimplestFormQuestion, next.question);
-    multiplier.assign(next.multiplier);
-    setCaptions(kSimplestFormExpected, next.answer);
-    button("Command4").setEnabled(true);
+        mixed::nextSimplestForm(captions(exercise.expected), exercise.multiplier.value());
+    setCaptions(exercise.question, next.question);
+    exercise.multiplier.assign(next.multiplier);
+    setCaptions(exercise.expected, next.answer);
+    exercise.check.setEnabled(true);
 }
 
 void MixedExercises::checkSimplestForm() {
-    setShown(kSimplestFormAnswer, true);
-    apply(kSimplestForm, mixed::markSimplestForm(label("Label7", 0).caption(),
-                                                 captions(kSimplestFormExpected), typed(kSimplestFormBoxes)));
-    button("Command3").setEnabled(true);
-    button("Command4").setEnabled(false);
+    const mixed::SimplestFormParts& exercise = parts_.simplestForm;
+    setShown(exercise.answer, true);
+    apply(exercises_[1], mixed::markSimplestForm(exercise.question.numerator.caption(),
+                                                 captions(exercise.expected), typed(exercise.boxes)));
+    exercise.change.setEnabled(true);
+    exercise.check.setEnabled(false);
 }
 
 // Exercise 3 ----------------------------------------------------------------------------------------
 
 void MixedExercises::newGivenFraction() {
-    empty(kFirstBoxes);
-    empty(kSecondBoxes);
-    setShown(kEqualFractionsAnswer, false);
-    const FractionText given = mixed::nextGivenFraction(captions(kGivenFraction));
-    setCaptions(kGivenFraction, given);
-    setCaptions(kFirstShown, mixed::multiple(given, 2));
-    setCaptions(kSecondShown, mixed::multiple(given, 3));
-    button("Command6").setEnabled(true);
+    const mixed::EqualFractionsParts& exercise = parts_.equalFractions;
+    empty(exercise.firstBoxes);
+    empty(exercise.secondBoxes);
+    setShown(exercise.answer, false);
+    const FractionText given = mixed::nextGivenFraction(captions(exercise.given));
+    setCaptions(exercise.given, given);
+    setCaptions(exercise.firstShown, mixed::multiple(given, 2));
+    setCaptions(exercise.secondShown, mixed::multiple(given, 3));
+    exercise.check.setEnabled(true);
 }
 
 void MixedExercises::checkEqualFractions() {
-    setShown(kEqualFractionsAnswer, true);
-    const FractionText given = captions(kGivenFraction);
-    acceptEqualFraction(kFirstBoxes, kFirstShown, given);
-    acceptEqualFraction(kSecondBoxes, kSecondShown, given);
-    apply(kEqualFractions, {{Count::Possible, 2}, {Count::TotalPossible, 2}});
-    button("Command6").setEnabled(false);
-    button("Command5").setEnabled(true);
+    const mixed::EqualFractionsParts& exercise = parts_.equalFractions;
+    setShown(exercise.answer, true);
+    const FractionText given = captions(exercise.given);
+    acceptEqualFraction(exercise.firstBoxes, exercise.firstShown, given);
+    acceptEqualFraction(exercise.secondBoxes, exercise.secondShown, given);
+    apply(exercises_[2], {{Count::Possible, 2}, {Count::TotalPossible, 2}});
+    exercise.check.setEnabled(false);
+    exercise.change.setEnabled(true);
 }
 
 // A right fraction earns its mark and takes the place of one of the shown answers.
-void MixedExercises::acceptEqualFraction(const Pair& boxes, const Pair& shown, const FractionText& given) {
+void MixedExercises::acceptEqualFraction(const FractionBoxes& boxes, const FractionLabels& shown,
+                                         const FractionText& given) {
     const FractionText answer = typed(boxes);
     if (!mixed::isEqualFraction(answer, given))
         return;
-    apply(kEqualFractions, {{Count::Earned, 1}, {Count::TotalEarned, 1}});
+    apply(exercises_[2], {{Count::Earned, 1}, {Count::TotalEarned, 1}});
     setCaptions(shown, answer);
 }
 
-void MixedExercises::keepApart(const Pair& changed, const Pair& other) {
-    const std::string numerator = label(changed.numerator.name, changed.numerator.index).caption();
-    if (mixed::mustDoubleOther(numerator, label(other.numerator.name, other.numerator.index).caption()))
+void MixedExercises::keepApart(const FractionLabels& changed, const FractionLabels& other) {
+    if (mixed::mustDoubleOther(changed.numerator.caption(), other.numerator.caption()))
         setCaptions(other, mixed::multiple(captions(other), 2));
 }
 
@@ -200,99 +239,101 @@ void MixedExercises::keepApart(const Pair& changed, const Pair& other) {
 // The earned label is always raised before the possible one, so the ratio here uses the possible
 // marks as they stood before the current answer.
 void MixedExercises::rewardExercise(const Exercise& exercise) {
-    const double earned = fraction::value(label(exercise.earned).caption());
-    if (rewards::aboveFourFifths(earned, fraction::value(label(exercise.possible).caption())))
+    if (rewards::aboveFourFifths(exercise.score.earned.number(), exercise.score.possible.number()))
         showNextReward(exercise.rewards);
 }
 
 void MixedExercises::rewardTotal() {
-    if (mixed::earnsTotalReward(fraction::value(label(kTotalEarned).caption())))
+    if (mixed::earnsTotalReward(parts_.total.earned.number()))
         showNextReward(kTotalRewards);
 }
 
 void MixedExercises::showNextReward(std::span<const int> order) {
-    const auto isShown = [this](int picture) { return ui::shown(image("Image1", picture)); };
-    image("Image1", rewards::nextToShow(order, isShown)).show();
+    const auto isShown = [this](int picture) { return ui::shown(*parts_.pictures[picture]); };
+    parts_.pictures[rewards::nextToShow(order, isShown)]->show();
 }
 
 void MixedExercises::changeAllQuestions() {
-    for (std::string_view change : {"Command2", "Command3", "Command5"})
-        button(change).press();
+    for (ui::Button* change :
+         {&parts_.mixedNumber.change, &parts_.simplestForm.change, &parts_.equalFractions.change})
+        change->press();
 }
 
 // A check button is enabled exactly while its question is open, and pressing a disabled button does
 // nothing, so each open question is marked once.
 void MixedExercises::markOpenQuestions() {
-    for (std::string_view check : {"Command1", "Command4", "Command6"})
-        button(check).press();
+    for (ui::Button* check :
+         {&parts_.mixedNumber.check, &parts_.simplestForm.check, &parts_.equalFractions.check})
+        check->press();
 }
 
 void MixedExercises::clearMarks() {
-    for (QWidget* picture : array("Image1"))
+    for (ui::Image* picture : parts_.pictures)
         picture->hide();
-    for (const Pair* boxes : {&kSimplestFormBoxes, &kMixedNumberBoxes, &kFirstBoxes, &kSecondBoxes})
+    for (const FractionBoxes* boxes : {&parts_.simplestForm.boxes, &parts_.mixedNumber.boxes,
+                                       &parts_.equalFractions.firstBoxes, &parts_.equalFractions.secondBoxes})
         empty(*boxes);
     // Setting the total earned to 0 runs its reward check, which shows the sun again.
-    for (std::string_view score :
-         {"Label22", "Label21", "Label20", "Label19", "Label18", "Label17", "Label16", "Label15"})
-        label(score).setCaption("0");
+    for (const Score* score : {&parts_.total, &parts_.scores[2], &parts_.scores[1], &parts_.scores[0]}) {
+        score->possible.setNumber(0);
+        score->earned.setNumber(0);
+    }
     spokenTextsChanged();
 }
 
-// Reading and writing the widgets -------------------------------------------------------------------
+// Reading and writing the parts ---------------------------------------------------------------------
 
 mixed::MixedNumber MixedExercises::mixedNumber() const {
-    return {label("Label1", 2).caption(), label("Label1", 0).caption(), label("Label1", 1).caption()};
+    const mixed::MixedNumberParts& exercise = parts_.mixedNumber;
+    return {exercise.whole.caption(), exercise.fraction.numerator.caption(),
+            exercise.fraction.denominator.caption()};
 }
 
-FractionText MixedExercises::captions(const Pair& labels) const {
-    return {label(labels.numerator.name, labels.numerator.index).caption(),
-            label(labels.denominator.name, labels.denominator.index).caption()};
+FractionText MixedExercises::captions(const FractionLabels& labels) {
+    return {labels.numerator.caption(), labels.denominator.caption()};
 }
 
-void MixedExercises::setCaptions(const Pair& labels, const FractionText& fraction) {
-    label(labels.numerator.name, labels.numerator.index).setCaption(fraction.numerator);
-    label(labels.denominator.name, labels.denominator.index).setCaption(fraction.denominator);
+void MixedExercises::setCaptions(const FractionLabels& labels, const FractionText& fraction) {
+    labels.numerator.setCaption(fraction.numerator);
+    labels.denominator.setCaption(fraction.denominator);
 }
 
-FractionText MixedExercises::typed(const Pair& boxes) const {
-    return {fraction::trimmed(textBox(boxes.numerator.name, boxes.numerator.index).value()),
-            fraction::trimmed(textBox(boxes.denominator.name, boxes.denominator.index).value())};
+FractionText MixedExercises::typed(const FractionBoxes& boxes) {
+    return {fraction::trimmed(boxes.numerator.value()), fraction::trimmed(boxes.denominator.value())};
 }
 
-void MixedExercises::empty(const Pair& boxes) {
-    textBox(boxes.numerator.name, boxes.numerator.index).assign("");
-    textBox(boxes.denominator.name, boxes.denominator.index).assign("");
+void MixedExercises::empty(const FractionBoxes& boxes) {
+    boxes.numerator.assign("");
+    boxes.denominator.assign("");
 }
 
-void MixedExercises::setShown(std::span<const Ref> widgets, bool shown) {
-    for (const Ref& ref : widgets)
-        widget(ref.name, ref.index).setVisible(shown);
+void MixedExercises::setShown(std::span<QWidget* const> widgets, bool shown) {
+    for (QWidget* widget : widgets)
+        widget->setVisible(shown);
 }
 
 void MixedExercises::apply(const Exercise& exercise, const mixed::Marking& marking) {
     for (const mixed::Step& step : marking) {
         switch (step.count) {
         case Count::Earned:
-            addMarks(exercise.earned, step.amount);
+            addMarks(exercise.score.earned, step.amount);
             break;
         case Count::Possible:
-            addMarks(exercise.possible, step.amount);
+            addMarks(exercise.score.possible, step.amount);
             break;
         case Count::TotalEarned:
-            addMarks(kTotalEarned, step.amount);
+            addMarks(parts_.total.earned, step.amount);
             break;
         case Count::TotalPossible:
-            addMarks(kTotalPossible, step.amount);
+            addMarks(parts_.total.possible, step.amount);
             break;
         }
     }
 }
 
-// Adds to a score caption; the change runs the label's reward check at once.
-void MixedExercises::addMarks(std::string_view scoreLabel, int amount) {
-    ui::Label& score = label(scoreLabel);
-    score.setCaption(fraction::numberText(fraction::value(score.caption()) + amount));
+// Adds to a score; the change runs the label's reward check at once.
+void MixedExercises::addMarks(ui::Label& score, int amount) {
+    score.setNumber(score.number() + amount);
     spokenTextsChanged();
 }
 

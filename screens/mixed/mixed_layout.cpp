@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "assets/pictures.h"
+#include "screens/mixed/texts.h"
 
 namespace screens::mixed {
 
@@ -26,7 +27,7 @@ constexpr auto kBox = ui::textBox("")
 constexpr auto kDarkBox = kBox.withFont(ui::trad(18, true)).colors(ui::kWhite, ui::rgb(0x400000));
 constexpr auto kButton =
     ui::button("").withFont(ui::trad(15.75, true)).colors(ui::kBlack, kButtonBack).asGraphical();
-constexpr auto kChangeButton = kButton.withFont(ui::arial(18, true)).tip("اضغط لتغيير السؤال");
+constexpr auto kChangeButton = kButton.withFont(ui::arial(18, true)).tip(texts::kChangeQuestion);
 constexpr auto kNavigation = kButton.withFont(ui::arial(20.25, true));
 constexpr auto kStar = ui::image("Image1").size(240, 225).showing(&assets::star).hidden();
 

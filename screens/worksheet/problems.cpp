@@ -6,9 +6,10 @@ namespace screens::worksheet {
 
 namespace {
 
-enum Counter { kLabel2, kLabel3, kLabel4, kLabel5 };
+// The counters in the order of kTickCounters.
+enum Counter { kCounter1, kCounter2, kCounter3, kCounter4 };
 
-// Box Text1(box) gets ((value of counter + k) mod m) + b.
+// Box `box` gets ((value of counter + k) mod m) + b.
 struct Fill {
     int box;
     Counter counter;
@@ -16,39 +17,39 @@ struct Fill {
 };
 
 // Row by row: the two fractions (numerator, denominator), then the two whole-number boxes of that
-// row. Rows 3 and 4 number their whole-number boxes out of order: Text1(26) and Text1(27) stand in
-// row 3, Text1(24) and Text1(25) in row 4.
+// row. Rows 3 and 4 number their whole-number boxes out of order: boxes 26 and 27 stand in row 3,
+// boxes 24 and 25 in row 4.
 constexpr Fill kFillTable[kRows][6] = {
-    {{0, kLabel2, 5, 10, 1},
-     {1, kLabel3, 6, 10, 2},
-     {2, kLabel4, 7, 10, 1},
-     {3, kLabel5, 8, 12, 2},
-     {20, kLabel4, 0, 8, 1},
-     {21, kLabel5, 0, 8, 1}},
-    {{4, kLabel2, 0, 10, 1},
-     {5, kLabel3, 0, 10, 2},
-     {6, kLabel4, 0, 10, 1},
-     {7, kLabel5, 0, 12, 2},
-     {22, kLabel4, 6, 8, 1},
-     {23, kLabel5, 5, 7, 2}},
-    {{8, kLabel2, 13, 10, 1},
-     {9, kLabel3, 20, 10, 2},
-     {10, kLabel4, 18, 10, 1},
-     {11, kLabel5, 19, 12, 2},
-     {26, kLabel4, 11, 8, 1},
-     {27, kLabel5, 12, 7, 2}},
-    {{12, kLabel2, 23, 10, 1},
-     {13, kLabel3, 24, 10, 2},
-     {14, kLabel4, 22, 10, 1},
-     {15, kLabel5, 25, 12, 2},
-     {24, kLabel4, 2, 7, 1},
-     {25, kLabel5, 7, 9, 2}},
-    {{16, kLabel2, 27, 10, 1},
-     {17, kLabel3, 30, 10, 2},
-     {18, kLabel4, 4, 10, 1},
-     {19, kLabel5, 45, 12, 2},
-     {28, kLabel4, 23, 7, 1},
-     {29, kLabel5, 42, 8, 1}},
+    {{0, kCounter1, 5, 10, 1},
+     {1, kCounter2, 6, 10, 2},
+     {2, kCounter3, 7, 10, 1},
+     {3, kCounter4, 8, 12, 2},
+     {20, kCounter3, 0, 8, 1},
+     {21, kCounter4, 0, 8, 1}},
+    {{4, kCounter1, 0, 10, 1},
+     {5, kCounter2, 0, 10, 2},
+     {6, kCounter3, 0, 10, 1},
+     {7, kCounter4, 0, 12, 2},
+     {22, kCounter3, 6, 8, 1},
+     {23, kCounter4, 5, 7, 2}},
+    {{8, kCounter1, 13, 10, 1},
+     {9, kCounter2, 20, 10, 2},
+     {10, kCounter3, 18, 10, 1},
+     {11, kCounter4, 19, 12, 2},
+     {26, kCounter3, 11, 8, 1},
+     {27, kCounter4, 12, 7, 2}},
+    {{12, kCounter1, 23, 10, 1},
+     {13, kCounter2, 24, 10, 2},
+     {14, kCounter3, 22, 10, 1},
+     {15, kCounter4, 25, 12, 2},
+     {24, kCounter3, 2, 7, 1},
+     {25, kCounter4, 7, 9, 2}},
+    {{16, kCounter1, 27, 10, 1},
+     {17, kCounter2, 30, 10, 2},
+     {18, kCounter3, 4, 10, 1},
+     {19, kCounter4, 45, 12, 2},
+     {28, kCounter3, 23, 7, 1},
+     {29, kCounter4, 42, 8, 1}},
 };
 
 // The counters never go negative, but a floored modulo keeps every box in its range regardless.

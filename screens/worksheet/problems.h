@@ -9,19 +9,17 @@
 
 namespace screens::worksheet {
 
-// A hidden counter label advanced by its timer: every tick adds the step, modulo the bound.
+// A counter advanced by a timer: every tick adds the step, modulo the bound.
 struct TickCounter {
-    std::string_view label;
-    std::string_view timer;
     int interval; // milliseconds
     int step;
     int bound;
 };
 inline constexpr std::array<TickCounter, 4> kTickCounters = {{
-    {"Label2", "Timer1", 500, 7, 1048},
-    {"Label3", "Timer2", 450, 1, 900},
-    {"Label4", "Timer3", 600, 3, 864},
-    {"Label5", "Timer4", 800, 11, 1536},
+    {500, 7, 1048},
+    {450, 1, 900},
+    {600, 3, 864},
+    {800, 11, 1536},
 }};
 
 std::int64_t nextTick(const TickCounter& counter, std::int64_t value);

@@ -14,6 +14,23 @@ namespace {
 
 using worksheet::kRows;
 
+// The screen's texts besides its layout table's captions: its title, the printed page's name, the
+// messages of a print that did not happen, and what screen readers call each box.
+namespace text {
+constexpr std::string_view kTitle = "الطباعة إعداد أ / Morvane";
+constexpr std::string_view kPageName = "ورقة العمل";
+constexpr std::string_view kWarning = "تنبيه";
+constexpr std::string_view kPrintFailed =
+    "لم تطبع الصفحة: تأكد من الطابعة أو من مكان حفظ الملف ثم أعد المحاولة";
+std::string printerPaused(std::string_view printer) {
+    return "الطابعة «" + std::string(printer) + "» متوقفة مؤقتا: ستطبع الصفحة حين تعمل الطابعة من جديد";
+}
+constexpr std::string_view kProblem = "المسألة ";
+constexpr std::string_view kNumerator = "بسط الكسر ", kDenominator = "مقام الكسر ";
+constexpr std::string_view kFirst = "الأول", kSecond = "الثاني";
+constexpr std::string_view kWholeNumber = "العدد الصحيح ";
+} // namespace text
+
 // One problem row, read right to left: the row button, the first fraction with its whole-number box
 // A, the operator, the second fraction with box B, and "=". Row r (0-based) has the fractions
 // Text1(4r)/Text1(4r+1) and Text1(4r+2)/Text1(4r+3), bars Line1(2r) and Line1(2r+1), operator
@@ -39,8 +56,14 @@ constexpr int kFirstFractionLeft = 10200, kBoxALeft = 9720, kOperatorLeft = 9360
 constexpr int kSecondFractionLeft = 8640, kBoxBLeft = 8160, kEqualsLeft = 7800;
 constexpr int kFractionWidth = 735, kBarWidth = 600;
 constexpr int kRowSeparators[] = {3360, 4560, 5760, 6840};
-constexpr std::string_view kHeaderButtons[] = {"Command7", "Command8", "Command9", "Command10"};
-constexpr std::string_view kPageName = "ورقة العمل";
+
+// The hidden counter labels and the timers that advance them, in the order of kTickCounters.
+struct CounterNames {
+    std::string_view label, timer;
+};
+constexpr CounterNames kCounterNames[] = {
+    {"Label2", "Timer1"}, {"Label3", "Timer2"}, {"Label4", "Timer3"}, {"Label5", "Timer4"}};
+static_assert(std::size(kCounterNames) == worksheet::kTickCounters.size());
 
 constexpr auto kHeaderButton =
     ui::button("").withFont(ui::msSans(9.75, true)).colors(ui::kBlack, ui::rgb(0xFFE0C0)).asGraphical();
@@ -74,10 +97,10 @@ constexpr ui::Row kHeader[] = {
     kHeaderButton.called("Command7").text("طباعــة الصفحة").at(2580, 1800, 2115, 495),
     kHeaderButton.called("Command9").text("خروج من البرنامج").at(240, 1800, 1995, 495),
     ui::line("Line1", 14, 120, 1800, 11880, 1800),
-    kCounter.called("Label2").at(5760, 240, 495, 495),
-    kCounter.called("Label3").at(5760, 720, 495, 495),
-    kCounter.called("Label4").at(3840, 240, 495, 495),
-    kCounter.called("Label5").at(3720, 720, 495, 495),
+    kCounter.called(kCounterNames[0].label).at(5760, 240, 495, 495),
+    kCounter.called(kCounterNames[1].label).at(5760, 720, 495, 495),
+    kCounter.called(kCounterNames[2].label).at(3840, 240, 495, 495),
+    kCounter.called(kCounterNames[3].label).at(3720, 720, 495, 495),
 };
 
 // What screen readers call each box: its problem and its part ("المسألة 3: بسط الكسر الثاني").
@@ -85,13 +108,16 @@ const std::array<std::string, kBoxes>& boxNames() {
     static const std::array<std::string, kBoxes> names = [] {
         std::array<std::string, kBoxes> named;
         for (int r = 0; r < kRows; ++r) {
-            const std::string problem = "المسألة " + std::to_string(r + 1) + ": ";
-            for (const auto& [k, ordinal] : {std::pair{0, "الأول"}, std::pair{1, "الثاني"}}) {
-                named[2 * (2 * r + k)] = problem + "بسط الكسر " + ordinal;
-                named[2 * (2 * r + k) + 1] = problem + "مقام الكسر " + ordinal;
+            const std::string problem = std::string(text::kProblem) + std::to_string(r + 1) + ": ";
+            for (const auto& [k, ordinal] : {std::pair{0, text::kFirst}, std::pair{1, text::kSecond}}) {
+                const int numerator = 2 * (2 * r + k);
+                named[numerator] = problem + std::string(text::kNumerator) + std::string(ordinal);
+                named[numerator + 1] = problem + std::string(text::kDenominator) + std::string(ordinal);
             }
-            named[kProblemRows[r].boxA] = problem + "العدد الصحيح الأول";
-            named[kProblemRows[r].boxB] = problem + "العدد الصحيح الثاني";
+            named[kProblemRows[r].boxA] =
+                problem + std::string(text::kWholeNumber) + std::string(text::kFirst);
+            named[kProblemRows[r].boxB] =
+                problem + std::string(text::kWholeNumber) + std::string(text::kSecond);
         }
         return named;
     }();
@@ -134,128 +160,145 @@ std::vector<ui::Row> worksheetLayout() {
         addRow(items, r);
     for (int i = 0; i < std::ssize(kRowSeparators); ++i)
         items.push_back(ui::line("Line1", kFractions + i, 120, kRowSeparators[i], 11880, kRowSeparators[i]));
-    for (const worksheet::TickCounter& counter : worksheet::kTickCounters)
-        items.push_back(ui::timer(counter.timer).every(counter.interval));
+    for (size_t c = 0; c < std::size(kCounterNames); ++c)
+        items.push_back(ui::timer(kCounterNames[c].timer).every(worksheet::kTickCounters[c].interval));
     setBoxTabOrder(items);
     return items;
 }
 
 } // namespace
 
-Worksheet::Worksheet() : Form(kName, "الطباعة إعداد أ / Morvane", 11880, 8490, ui::kWindow) {
-    build(worksheetLayout());
-    for (const worksheet::TickCounter& counter : worksheet::kTickCounters)
-        onTimer(counter.timer, [this, &counter] { advance(counter); });
-    for (int row = 1; row <= kRows; ++row)
-        onClick(kProblemRows[row - 1].button, [this, row](int) { fillProblem(row); });
-    onClick("Command10", [this](int) { fillAllProblems(); });
-    onClick("Option1", [this](int option) { chooseOperation(option); });
-    onClick("Command6", [this](int index) { cycleOperator(index); });
-    onChange("Text1", [this](int box) { filterInput(textBox("Text1", box)); });
-    const ui::Handler selectWhole = [this](int box) { textBox("Text1", box).selectWhole(); };
-    onClick("Text1", selectWhole);
-    onGotFocus("Text1", selectWhole);
-    onClick("Command7", [this](int) { printPage(); });
+Worksheet::Worksheet() : Form(kName, text::kTitle, 11880, 8490, ui::kWindow), parts_(buildParts()) {
+    bindHandlers();
     bindBack("Command8");
     bindExit("Command9");
 }
 
-// A counter's caption read as a whole number; the timers only ever write whole numbers into it.
-std::int64_t Worksheet::counterValue(const worksheet::TickCounter& counter) const {
-    return fraction::integerValue(fraction::value(label(counter.label).caption())).value_or(0);
+// Builds the screen from its layout table and binds, once, the parts its handlers act on.
+worksheet::Parts Worksheet::buildParts() {
+    build(worksheetLayout());
+    worksheet::Parts parts{.print = button("Command7"),
+                           .back = button("Command8"),
+                           .exit = button("Command9"),
+                           .fillAll = button("Command10"),
+                           .operations = widget("Frame1")};
+    for (size_t c = 0; c < std::size(kCounterNames); ++c)
+        parts.counters.push_back(
+            {label(kCounterNames[c].label), timer(kCounterNames[c].timer), worksheet::kTickCounters[c]});
+    for (const ProblemRow& row : kProblemRows)
+        parts.rowButtons.push_back(&button(row.button));
+    for (int index = 0; index < 2 * kRows; ++index)
+        parts.operators.push_back(&button("Command6", index));
+    for (int box = 0; box < kBoxes; ++box)
+        parts.boxes.push_back(&textBox("Text1", box));
+    for (int k = 0; k < kFractions; ++k)
+        parts.bars.push_back(&widget("Line1", k));
+    return parts;
 }
 
-void Worksheet::advance(const worksheet::TickCounter& counter) {
-    const auto next = worksheet::nextTick(counter, counterValue(counter));
-    label(counter.label).setCaption(fraction::numberText(static_cast<double>(next)));
+void Worksheet::bindHandlers() {
+    for (const worksheet::CounterParts& counter : parts_.counters)
+        counter.timer.onTick = [&counter] { advance(counter); };
+    for (int row = 1; row <= kRows; ++row)
+        parts_.rowButtons[row - 1]->onClick = [this, row] { fillProblem(row); };
+    parts_.fillAll.onClick = [this] { fillAllProblems(); };
+    onClick("Option1", [this](int option) { chooseOperation(option); });
+    for (int index = 0; index < std::ssize(parts_.operators); ++index)
+        parts_.operators[index]->onClick = [this, index] { cycleOperator(index); };
+    for (ui::TextBox* box : parts_.boxes) {
+        box->onChange = [box] { filterInput(*box); };
+        box->onClick = [box] { box->selectWhole(); };
+        box->onGotFocus = [box] { box->selectWhole(); };
+    }
+    parts_.print.onClick = [this] { printPage(); };
+}
+
+// A counter's caption read as a whole number; the timers only ever write whole numbers into it.
+std::int64_t Worksheet::count(const worksheet::CounterParts& counter) {
+    return fraction::integerValue(counter.count.number()).value_or(0);
+}
+
+void Worksheet::advance(const worksheet::CounterParts& counter) {
+    counter.count.setNumber(static_cast<double>(worksheet::nextTick(counter.rule, count(counter))));
 }
 
 worksheet::CounterValues Worksheet::counterValues() const {
     worksheet::CounterValues values{};
-    std::ranges::transform(worksheet::kTickCounters, values.begin(),
-                           [this](const worksheet::TickCounter& counter) { return counterValue(counter); });
+    std::ranges::transform(parts_.counters, values.begin(), &Worksheet::count);
     return values;
 }
 
 void Worksheet::fillProblem(int row) {
     for (const auto& [box, value] : worksheet::fillRow(row, counterValues()))
-        textBox("Text1", box).assign(fraction::numberText(static_cast<double>(value)));
+        parts_.boxes[box]->assign(fraction::numberText(static_cast<double>(value)));
 }
 
 // All five rows come from the same four counter values: the handler runs between two ticks.
 void Worksheet::fillAllProblems() {
-    for (const ProblemRow& row : kProblemRows)
-        button(row.button).press();
+    for (ui::Button* row : parts_.rowButtons)
+        row->press();
 }
 
 void Worksheet::chooseOperation(int option) {
     const auto captions = worksheet::operatorsFor(option);
     for (int r = 0; r < kRows; ++r)
-        button("Command6", r).setCaption(captions[r]);
+        parts_.operators[r]->setCaption(captions[r]);
 }
 
-// Operator buttons cycle; the "=" buttons (indexes 5 to 9) do nothing.
+// Operator buttons cycle; the "=" buttons after them do nothing.
 void Worksheet::cycleOperator(int index) {
     if (index >= kRows)
         return;
-    ui::Button& op = button("Command6", index);
+    ui::Button& op = *parts_.operators[index];
     op.setCaption(worksheet::nextOperator(op.caption()));
 }
-
-namespace {
-
-constexpr std::string_view kPrintFailed =
-    "لم تطبع الصفحة: تأكد من الطابعة أو من مكان حفظ الملف ثم أعد المحاولة";
-
-std::string pausedMessage(std::string_view printer) {
-    return "الطابعة «" + std::string(printer) + "» متوقفة مؤقتا: ستطبع الصفحة حين تعمل الطابعة من جديد";
-}
-
-} // namespace
 
 // The screen gets back what it hid whether the page was printed, cancelled or failed. A page that did
 // not reach the printer or its file is told, never lost without a word, and so is a page left waiting
 // in the queue of a paused printer, which would otherwise pass for printed.
 void Worksheet::printPage() {
     hideForPrint();
-    const ui::PrintResult result = ui::printScreen(*this, kPageName);
+    const ui::PrintResult result = ui::printScreen(*this, text::kPageName);
     restoreAfterPrint();
     if (result.outcome == ui::PrintOutcome::Failed)
-        ui::messageBox(this, kPrintFailed, "تنبيه", true);
+        ui::messageBox(this, text::kPrintFailed, text::kWarning, true);
     else if (result.outcome == ui::PrintOutcome::Paused)
-        ui::messageBox(this, pausedMessage(result.printer), "تنبيه", true);
+        ui::messageBox(this, text::printerPaused(result.printer), text::kWarning, true);
 }
 
-bool Worksheet::isEmpty(int box) const { return textBox("Text1", box).value().empty(); }
+bool Worksheet::isEmpty(int box) const { return parts_.boxes[box]->value().empty(); }
+
+void Worksheet::showHeaderButtons(bool shown) {
+    for (ui::Button* button : {&parts_.print, &parts_.back, &parts_.exit, &parts_.fillAll})
+        button->setVisible(shown);
+}
 
 // The page leaves off the buttons, the frame, the boxes' borders, the bars over empty fractions and
 // the empty whole-number boxes. The last fraction loses its bar when either of its boxes is empty.
 void Worksheet::hideForPrint() {
-    for (std::string_view name : kHeaderButtons)
-        button(name).hide();
-    for (int box = 0; box < kBoxes; ++box)
-        textBox("Text1", box).setFrame(false);
-    widget("Frame1").hide();
+    showHeaderButtons(false);
+    for (ui::TextBox* box : parts_.boxes)
+        box->setFrame(false);
+    parts_.operations.hide();
     for (int k = 0; k < kFractions; ++k) {
         const bool numeratorEmpty = isEmpty(2 * k), denominatorEmpty = isEmpty(2 * k + 1);
         const bool hideBar =
             k == kFractions - 1 ? numeratorEmpty || denominatorEmpty : numeratorEmpty && denominatorEmpty;
-        widget("Line1", k).setHidden(hideBar);
+        parts_.bars[k]->setHidden(hideBar);
     }
     for (int box = kFirstWholeBox; box < kBoxes; ++box)
-        textBox("Text1", box).setHidden(isEmpty(box));
+        parts_.boxes[box]->setHidden(isEmpty(box));
 }
 
 void Worksheet::restoreAfterPrint() {
-    for (std::string_view name : kHeaderButtons)
-        button(name).show();
-    for (int box = 0; box < kBoxes; ++box) {
-        textBox("Text1", box).setFrame(true);
-        textBox("Text1", box).show();
+    showHeaderButtons(true);
+    for (ui::TextBox* box : parts_.boxes) {
+        box->setFrame(true);
+        box->show();
     }
-    widget("Frame1").show();
-    for (int k = 0; k < kFractions; ++k)
-        widget("Line1", k).show();
+    parts_.operations.show();
+    for (QWidget* bar : parts_.bars)
+        bar->show();
 }
 
 } // namespace screens

@@ -2,12 +2,40 @@
 // typed by the teacher, and printed as a page with lines for the pupil's class and name.
 #pragma once
 
+#include <QWidget>
+
 #include <string_view>
+#include <vector>
 
 #include "screens/worksheet/problems.h"
 #include "ui/form.h"
 
 namespace screens {
+
+namespace worksheet {
+
+// A hidden counter label, the timer that advances it and the rule it advances by.
+struct CounterParts {
+    ui::Label& count;
+    ui::Timer& timer;
+    const TickCounter& rule;
+};
+
+// The parts of the screen its handlers use, bound once from the layout table when it is built.
+struct Parts {
+    std::vector<CounterParts> counters = {};  // in the order of kTickCounters
+    std::vector<ui::Button*> rowButtons = {}; // each fills its problem row
+    std::vector<ui::Button*> operators = {};  // the five rows' operators, then their five "="
+    std::vector<ui::TextBox*> boxes = {};     // by index: the fractions' boxes, then the whole-number boxes
+    std::vector<QWidget*> bars = {};          // the fractions' bars
+    ui::Button& print;
+    ui::Button& back;
+    ui::Button& exit;
+    ui::Button& fillAll;
+    QWidget& operations; // the frame of operation options
+};
+
+} // namespace worksheet
 
 class Worksheet : public ui::Form {
   public:
@@ -15,8 +43,10 @@ class Worksheet : public ui::Form {
     Worksheet();
 
   private:
-    std::int64_t counterValue(const worksheet::TickCounter& counter) const;
-    void advance(const worksheet::TickCounter& counter);
+    worksheet::Parts buildParts();
+    void bindHandlers();
+    static std::int64_t count(const worksheet::CounterParts& counter);
+    static void advance(const worksheet::CounterParts& counter);
     worksheet::CounterValues counterValues() const;
     void fillProblem(int row);
     void fillAllProblems();
@@ -25,7 +55,10 @@ class Worksheet : public ui::Form {
     void printPage();
     void hideForPrint();
     void restoreAfterPrint();
+    void showHeaderButtons(bool shown);
     bool isEmpty(int box) const;
+
+    worksheet::Parts parts_;
 };
 
 } // namespace screens

@@ -92,7 +92,7 @@ TEST(WorksheetTicks, CountersStepAndWrapAtTheirBounds) {
     const Case kCases[] = {{0, 0, 7},   {0, 1043, 2}, {1, 0, 1},  {1, 899, 0},
                            {2, 861, 0}, {2, 5, 8},    {3, 0, 11}, {3, 1530, 5}};
     for (const Case& c : kCases)
-        EXPECT_EQ(nextTick(kTickCounters[c.counter], c.from), c.to) << kTickCounters[c.counter].label;
+        EXPECT_EQ(nextTick(kTickCounters[c.counter], c.from), c.to) << "counter " << c.counter;
 }
 
 TEST(WorksheetOperators, OptionsSetTheFiveCaptions) {
