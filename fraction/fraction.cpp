@@ -144,10 +144,6 @@ Reduction reduce(std::string_view numerator, std::string_view denominator) {
     return {numberText(n.nearestDouble() / by), numberText(d.nearestDouble() / by), divisor};
 }
 
-std::string reductionTooltip(std::int64_t divisor) {
-    return "بقسمة البسط والمقام على  " + std::to_string(divisor);
-}
-
 std::string wholeNumberResult(std::string_view numerator, std::string_view denominator) {
     const Exact n = Exact::read(numerator).value_or(Exact{});
     const Exact d = Exact::read(denominator).value_or(Exact{});

@@ -10,13 +10,6 @@
 
 namespace fraction {
 
-// Joiners of composed step texts.
-inline constexpr std::string_view kPlus = " + ";
-inline constexpr std::string_view kMinus = " - ";
-inline constexpr std::string_view kCross = "×";            // inside a cross product: 3×1
-inline constexpr std::string_view kDenominators = "  ×  "; // between two denominators
-inline constexpr std::string_view kTimes = " × ";          // product texts of the multiplication screens
-
 // The text without leading and trailing blanks.
 std::string trimmed(std::string_view text);
 
@@ -73,10 +66,6 @@ struct Reduction {
 };
 Reduction reduce(std::string_view numerator, std::string_view denominator);
 
-// "بقسمة البسط والمقام على  " followed by the divisor written out in full: the tooltip of reduced
-// step boxes.
-std::string reductionTooltip(std::int64_t divisor);
-
 // The whole-number result: the number text of N ÷ D when the integer value of N is divisible by that
 // of D (integer values as for the reduction), otherwise the empty text.
 std::string wholeNumberResult(std::string_view numerator, std::string_view denominator);
@@ -89,10 +78,10 @@ double mixedNumerator(double whole, double numerator, double denominator);
 
 // Comparison by value, exact: each numeric text is read as the exact decimal it is written as (0.6 is
 // six tenths, not the nearest double; fraction::Exact in fraction/exact.h), and the numbers are
-// compared exactly, with no rounding at any step. So 0.6 over 0.4 is 6 over 4, and 0.30000000000000001 is not 0.3. Any text that is not numeric
-// makes the comparison false. Work and memory grow only with the texts' lengths (a ratio multiplies
-// texts two by two, so its work grows with the product of their lengths); nothing depends on the size
-// of an exponent, and nothing can overflow.
+// compared exactly, with no rounding at any step. So 0.6 over 0.4 is 6 over 4, and 0.30000000000000001 is not
+// 0.3. Any text that is not numeric makes the comparison false. Work and memory grow only with the texts'
+// lengths (a ratio multiplies texts two by two, so its work grows with the product of their lengths); nothing
+// depends on the size of an exponent, and nothing can overflow.
 //
 // True when the numeric texts a and b have the same value ("15.0" and "15", "1e1" and "10").
 bool sameValue(std::string_view a, std::string_view b);

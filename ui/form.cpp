@@ -223,31 +223,45 @@ template <class T> bool bindEvent(QObject* object, Event T::*event, const Handle
 
 } // namespace
 
+void Form::onClick(QObject& element, const Handler& handler) {
+    bindEvent(&element, &Button::onClick, handler) || bindEvent(&element, &Label::onClick, handler) ||
+        bindEvent(&element, &TextBox::onClick, handler) || bindEvent(&element, &Option::onClick, handler) ||
+        bindEvent(&element, &GraphicalOption::onClick, handler);
+}
+
+void Form::onChange(QObject& element, const Handler& handler) {
+    bindEvent(&element, &TextBox::onChange, handler) || bindEvent(&element, &Label::onChange, handler);
+}
+
+void Form::onGotFocus(QObject& element, const Handler& handler) {
+    bindEvent(&element, &TextBox::onGotFocus, handler) || bindEvent(&element, &Button::onGotFocus, handler);
+}
+
+void Form::onTimer(Timer& timer, Event handler) { timer.onTick = std::move(handler); }
+
 void Form::onClick(std::string_view name, const Handler& handler) {
     for (QObject* object : elements(name))
-        bindEvent(object, &Button::onClick, handler) || bindEvent(object, &Label::onClick, handler) ||
-            bindEvent(object, &TextBox::onClick, handler) || bindEvent(object, &Option::onClick, handler) ||
-            bindEvent(object, &GraphicalOption::onClick, handler);
+        onClick(*object, handler);
 }
 
 void Form::onChange(std::string_view name, const Handler& handler) {
     for (QObject* object : elements(name))
-        bindEvent(object, &TextBox::onChange, handler) || bindEvent(object, &Label::onChange, handler);
+        onChange(*object, handler);
 }
 
 void Form::onGotFocus(std::string_view name, const Handler& handler) {
     for (QObject* object : elements(name))
-        bindEvent(object, &TextBox::onGotFocus, handler) || bindEvent(object, &Button::onGotFocus, handler);
+        onGotFocus(*object, handler);
 }
 
-void Form::onTimer(std::string_view name, Event handler) { timer(name).onTick = std::move(handler); }
+void Form::onTimer(std::string_view name, Event handler) { onTimer(timer(name), std::move(handler)); }
 
-void Form::bindBack(std::string_view name) {
-    onClick(name, [this](int) { unload(); });
+void Form::bindBack(Button& button) {
+    onClick(button, [this](int) { unload(); });
 }
 
-void Form::bindExit(std::string_view name) {
-    onClick(name, [](int) {
+void Form::bindExit(Button& button) {
+    onClick(button, [](int) {
         if (!forms::loaded().empty())
             forms::loaded().back()->unload();
         forms::end();
@@ -265,8 +279,8 @@ void Form::spokenTextsChanged() {
     }
 }
 
-void Form::setDefaultButton(std::string_view name, std::function<bool()> enterMayPress) {
-    defaultButton_ = &button(name);
+void Form::setDefaultButton(Button& button, std::function<bool()> enterMayPress) {
+    defaultButton_ = &button;
     enterMayPress_ = std::move(enterMayPress);
 }
 

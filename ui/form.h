@@ -9,8 +9,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <ranges>
 #include <span>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "ui/layout_row.h"
@@ -20,6 +22,10 @@ namespace ui {
 
 // A control-array handler gets the element's index; a single widget's handler gets -1.
 using Handler = std::function<void(int index)>;
+
+// The elements of a control array held by a screen's parts: any range of widget pointers.
+template <class Range>
+concept Elements = std::ranges::range<Range> && std::is_pointer_v<std::ranges::range_value_t<Range>>;
 
 QString widgetName(std::string_view name, int index);
 
@@ -42,6 +48,25 @@ class Form : public QWidget {
     // Every element of a control array, in index order.
     std::vector<QWidget*> array(std::string_view name) const;
 
+    // Events are bound to parts (see ui/README.md): one widget, or every element of a control array
+    // at once. A handler is told the element's index, -1 for a widget outside an array.
+    void onClick(QObject& element, const Handler& handler);
+    void onChange(QObject& element, const Handler& handler);
+    void onGotFocus(QObject& element, const Handler& handler);
+    void onClick(Elements auto const& elements, const Handler& handler) {
+        for (auto* element : elements)
+            onClick(*element, handler);
+    }
+    void onChange(Elements auto const& elements, const Handler& handler) {
+        for (auto* element : elements)
+            onChange(*element, handler);
+    }
+    void onGotFocus(Elements auto const& elements, const Handler& handler) {
+        for (auto* element : elements)
+            onGotFocus(*element, handler);
+    }
+    static void onTimer(Timer& timer, Event handler);
+    // The same by object name, for every element of the control array of that name.
     void onClick(std::string_view name, const Handler& handler);
     void onChange(std::string_view name, const Handler& handler);
     void onGotFocus(std::string_view name, const Handler& handler);
@@ -51,8 +76,12 @@ class Form : public QWidget {
     // Esc presses the cancel button; Enter presses the default button unless the focus is on a
     // button, which Enter presses instead. Hidden or disabled buttons are not pressed, nor is the
     // default button while `enterMayPress` (when given) says that pressing it would lose typed work.
-    void setDefaultButton(std::string_view name, std::function<bool()> enterMayPress = {});
-    void setCancelButton(std::string_view name) { cancelButton_ = &button(name); }
+    void setDefaultButton(Button& button, std::function<bool()> enterMayPress = {});
+    void setCancelButton(Button& button) { cancelButton_ = &button; }
+    void setDefaultButton(std::string_view name, std::function<bool()> enterMayPress = {}) {
+        setDefaultButton(button(name), std::move(enterMayPress));
+    }
+    void setCancelButton(std::string_view name) { setCancelButton(button(name)); }
 
     // Texts screen readers find on the screen besides its widgets, each made from the widgets when
     // it is read (a score held by two labels, how many stars shine); see ui/accessibility.h.
@@ -65,8 +94,10 @@ class Form : public QWidget {
     bool heard(const QWidget& widget) const { return !unheard_.contains(&widget); }
 
     // Back: unload this screen. Exit: unload the most recently loaded screen and end the program.
-    void bindBack(std::string_view name);
-    void bindExit(std::string_view name);
+    void bindBack(Button& button);
+    void bindExit(Button& button);
+    void bindBack(std::string_view name) { bindBack(button(name)); }
+    void bindExit(std::string_view name) { bindExit(button(name)); }
 
     // Closes the window and destroys the screen; the next show starts from its layout table again.
     void unload() { close(); }

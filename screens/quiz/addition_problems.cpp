@@ -1,6 +1,7 @@
 #include "screens/quiz/addition_problems.h"
 
 #include "fraction/fraction.h"
+#include "screens/common/step_text.h"
 
 namespace screens::quiz::addition {
 
@@ -44,7 +45,7 @@ Solution solveLower(const Problem& p) {
     const int ad = p.a * p.d;
     const int bc = p.b * p.c;
     // A negative product keeps its own minus sign: "12 + -6".
-    return {{{4, text(ad) + std::string(fraction::kPlus) + text(bc)}, {5, text(p.b * p.d)}},
+    return {{{4, text(ad) + std::string(step_text::kPlus) + text(bc)}, {5, text(p.b * p.d)}},
             text(ad + bc),
             text(p.b * p.d)};
 }

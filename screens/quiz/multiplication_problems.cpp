@@ -1,6 +1,7 @@
 #include "screens/quiz/multiplication_problems.h"
 
 #include "fraction/fraction.h"
+#include "screens/common/step_text.h"
 
 namespace screens::quiz::multiplication {
 
@@ -39,7 +40,7 @@ Problem signedLower(int l7, int l8, int denominators) {
             signFactor(s2) * ((l8 + 43) % 16 + 2), (l7 + 11) % 15 + 2};
 }
 
-std::string productText(int x, int y) { return text(x) + std::string(fraction::kTimes) + text(y); }
+std::string productText(int x, int y) { return text(x) + std::string(step_text::kTimes) + text(y); }
 
 const PanelProblems kUpper{{upperLevel1, upperLevel2}, solveUpper};
 const PanelProblems kLower{{lowerLevel1, lowerLevel2}, solveLower};

@@ -1,6 +1,7 @@
 #include "screens/quiz/subtraction_problems.h"
 
 #include "fraction/fraction.h"
+#include "screens/common/step_text.h"
 
 namespace screens::quiz::subtraction {
 
@@ -54,8 +55,8 @@ Solution solveLower(const Problem& p) {
     const int ad = p.a * p.d;
     const int bc = p.b * p.c;
     // Taking away a negative product reads as adding its size: "-154 + 45".
-    const std::string working = bc > 0 ? text(ad) + std::string(fraction::kMinus) + text(bc)
-                                       : text(ad) + std::string(fraction::kPlus) + text(-bc);
+    const std::string working = bc > 0 ? text(ad) + std::string(step_text::kMinus) + text(bc)
+                                       : text(ad) + std::string(step_text::kPlus) + text(-bc);
     return {{{4, working}, {5, text(p.b * p.d)}}, text(ad - bc), text(p.b * p.d)};
 }
 

@@ -1,6 +1,8 @@
 #include "screens/solve/multiply_divide_solution.h"
 
 #include "fraction/fraction.h"
+#include "screens/solve/solve_texts.h"
+#include "screens/common/step_text.h"
 #include "screens/common/input.h"
 #include "screens/solve/solve_layout.h"
 #include "screens/solve/step_boxes.h"
@@ -181,13 +183,13 @@ void MultiplyDivideSolution::solveProduct() {
     if (!complete(kProductFields))
         return;
     const auto copy = [this](int field) { return captionOf(*this, kProductCopies[field]); };
-    setCaption(*this, kProductDenominators, product(copy(kB), copy(kD), fraction::kDenominators));
+    setCaption(*this, kProductDenominators, product(copy(kB), copy(kD), texts::kDenominators));
     setCaption(*this, kProductDenominator,
                fraction::numberText(valueOf(kProductFields, kB) * valueOf(kProductFields, kD)));
     setCaption(*this, kProductNumerator,
                fraction::numberText(valueOf(kProductFields, kA) * valueOf(kProductFields, kC)));
     setSignsShown(*this, {6, 7}, true);
-    setCaption(*this, kProductFactors, product(copy(kA), copy(kC), fraction::kDenominators));
+    setCaption(*this, kProductFactors, product(copy(kA), copy(kC), texts::kDenominators));
     fillResultSteps(*this, kProductResult);
     showFilledBoxes(*this, 9, 15);
     matchSigns(*this, {{9, 15}, {8, 13}, {7, 11}});
@@ -199,8 +201,8 @@ void MultiplyDivideSolution::solveQuotient() {
     if (!complete(kQuotientFields))
         return;
     const auto copy = [this](int field) { return captionOf(*this, kQuotientCopies[field]); };
-    setCaption(*this, kQuotientFactors, product(copy(kA), copy(kD), fraction::kTimes));
-    setCaption(*this, kQuotientDenominators, product(copy(kB), copy(kC), fraction::kTimes));
+    setCaption(*this, kQuotientFactors, product(copy(kA), copy(kD), step_text::kTimes));
+    setCaption(*this, kQuotientDenominators, product(copy(kB), copy(kC), step_text::kTimes));
     setCaption(*this, kQuotientDenominator,
                fraction::numberText(valueOf(kQuotientFields, kB) * valueOf(kQuotientFields, kC)));
     setCaption(*this, kQuotientNumerator,

@@ -2,6 +2,8 @@
 // step boxes' explanations (their tooltips).
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace screens::texts {
@@ -34,5 +36,14 @@ inline constexpr std::string_view kWholeNumber = "ناتج قسمة البسط �
 inline constexpr std::string_view kCrossSum = "حاصل ضرب الطرفين + حاصل ضرب الوسطين";
 inline constexpr std::string_view kDenominatorProduct = "حاصل ضرب المقام × المقام";
 inline constexpr std::string_view kNumeratorSum = "ناتج جمع ما في البسط السابق";
+
+// The explanation of a reduced step: the divisor written out in full.
+inline std::string reductionTooltip(std::int64_t divisor) {
+    return "بقسمة البسط والمقام على  " + std::to_string(divisor);
+}
+
+// Joiners of the worked solutions' own step texts.
+inline constexpr std::string_view kCross = "×";            // inside a cross product: 3×1
+inline constexpr std::string_view kDenominators = "  ×  "; // between two denominators
 
 } // namespace screens::texts

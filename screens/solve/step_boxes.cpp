@@ -1,6 +1,7 @@
 #include "screens/solve/step_boxes.h"
 
 #include "fraction/fraction.h"
+#include "screens/solve/solve_texts.h"
 #include "ui/caption_fit.h"
 
 namespace screens {
@@ -15,7 +16,7 @@ void reduceInto(ui::Form& form, const ResultBoxes& boxes, const std::string& n, 
     setCaption(form, boxes.reducedDenominator, reduced.denominator);
     if (reduced.divisor > 0)
         for (int index : {boxes.reducedNumerator, boxes.reducedDenominator})
-            box(form, index).setTip(fraction::reductionTooltip(reduced.divisor));
+            box(form, index).setTip(texts::reductionTooltip(reduced.divisor));
 }
 
 // A reduction that gives back N (or D) as it was is no step at all.

@@ -1,6 +1,8 @@
 #include "screens/solve/sum_rule.h"
 
 #include "fraction/fraction.h"
+#include "screens/solve/solve_texts.h"
+#include "screens/common/step_text.h"
 
 namespace screens {
 
@@ -19,12 +21,12 @@ double combined(const SumRule& rule, double x, double y) { return x + rule.sign 
 
 std::string commonNumeratorStep(const SumRule& rule, std::string_view a, std::string_view c) {
     const std::string second = rule.sign > 0 ? fraction::bracketed(c) : inverseTerm(c);
-    return fraction::bracketed(a) + std::string(fraction::kPlus) + second;
+    return fraction::bracketed(a) + std::string(step_text::kPlus) + second;
 }
 
 std::string crossProductStep(const SumRule& rule, std::string_view a, std::string_view b, std::string_view c,
                              std::string_view d) {
-    const std::string cross(fraction::kCross);
+    const std::string cross(texts::kCross);
     return fraction::trimmed(d) + cross + fraction::trimmed(a) + std::string(rule.joiner) +
            fraction::trimmed(c) + cross + fraction::trimmed(b);
 }

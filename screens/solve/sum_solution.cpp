@@ -1,6 +1,7 @@
 #include "screens/solve/sum_solution.h"
 
 #include "fraction/fraction.h"
+#include "screens/solve/solve_texts.h"
 #include "screens/common/input.h"
 #include "screens/solve/step_boxes.h"
 
@@ -80,7 +81,7 @@ void SumSolution::solveByCrossMultiplication() {
         return rule_.bracketedDenominators ? copy(field) : trimmedText(kFields, field);
     };
     setCaption(*this, kCrossDenominators,
-               denominatorText(kB) + std::string(fraction::kDenominators) + denominatorText(kD));
+               denominatorText(kB) + std::string(texts::kDenominators) + denominatorText(kD));
     setCaption(*this, kCrossDenominatorValue, fraction::numberText(b * d));
     setCaption(*this, kCrossSumDenominator, fraction::numberText(b * d));
     setCaption(*this, kCrossSum, fraction::numberText(combined(rule_, a * d, b * c)));

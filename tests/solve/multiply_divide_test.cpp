@@ -1,6 +1,7 @@
 // The multiplication and division worked-solution screen: two independent problems.
 #include <gtest/gtest.h>
 
+#include "screens/solve/solve_texts.h"
 #include "tests/solve/solve_support.h"
 #include "ui/form.h"
 
@@ -161,6 +162,11 @@ TEST(MultiplyDivideScreen, StepsExplainThemselvesAndReopeningRestoresTheirToolti
     EXPECT_EQ(solve::tooltip(solve::box(reopened, 13)), "اختصار");
     EXPECT_EQ(solve::tooltip(solve::box(reopened, 5)), "الاختصار");
     EXPECT_EQ(text(reopened, "Text3(0)"), "1");
+    // The divisor is written out in full, however large.
+    EXPECT_EQ(screens::texts::reductionTooltip(6), "بقسمة البسط والمقام على  6");
+    EXPECT_EQ(screens::texts::reductionTooltip(202), "بقسمة البسط والمقام على  202");
+    EXPECT_EQ(screens::texts::reductionTooltip(4503599627370496),
+              "بقسمة البسط والمقام على  4503599627370496");
 }
 
 // Products beyond the range of a double have no number text: their steps are left out, and no
