@@ -145,12 +145,6 @@ void fitCaption(Label& label) {
         label.setFont(font);
         const std::optional<QPoint> into = inkShiftFor(label, font, room);
         shift = into.value_or(QPoint());
-        if (qEnvironmentVariableIsSet("FITDBG") && label.objectName() == "Label8")
-            qDebug() << font.pixelSize() << "ink"
-                     << inkOf({label.text(), font, label.textArea(), label.textFlags(),
-                               label.devicePixelRatioF()})
-                     << "room" << room << "area" << label.textArea() << label.devicePixelRatioF() << shift
-                     << into.has_value() << label.text().size();
         return into.has_value();
     });
     label.setInkShift(shift);

@@ -101,6 +101,8 @@ double Label::number() const { return fraction::value(caption()); }
 
 void Label::setNumber(double number) { setCaption(fraction::numberText(number)); }
 
+double TextBox::number() const { return fraction::value(value()); }
+
 void Label::paintEvent(QPaintEvent* event) {
     if (layoutDirection() != Qt::RightToLeft && inkShift_.isNull()) {
         QLabel::paintEvent(event);

@@ -63,6 +63,8 @@ class TextBox : public QLineEdit {
   public:
     explicit TextBox(QWidget* parent);
     std::string value() const { return utf8(text()); }
+    // The typed text read as a number: 0 for a text that is not one (empty, "-", letters).
+    double number() const;
     std::string tip() const { return utf8(toolTip()); }
     // Assigns the text; Change runs at once, nested, when it differs.
     void assign(std::string_view text);
