@@ -99,7 +99,7 @@ Parts bind(ui::Form& menu) {
     Parts parts{menu.shape("Shape1"), {}, menu.button("Command5")};
     for (const MenuButton& entry : kButtons)
         parts.buttons.push_back(&menu.button(entry.name));
-    menu.setCancelButton("Command5");
+    menu.setCancelButton(parts.exit);
     menu.setDefaultButton("Command10");
     return parts;
 }

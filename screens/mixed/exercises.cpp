@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <limits>
 
+#include "fraction/exact.h"
 #include "fraction/fraction.h"
 
 namespace screens::mixed {
 
 using fraction::isNumeric;
 using fraction::numberText;
-using fraction::value;
 
 namespace {
 
@@ -36,9 +36,9 @@ double remainder(double dividend, int divisor) {
 }
 
 MixedNumber nextMixedNumber(const MixedNumber& current) {
-    double numerator = remainder(value(current.numerator) + 1, 8);
-    double denominator = remainder(value(current.denominator) + 1, 11);
-    double whole = remainder(value(current.whole) + 1, 7);
+    double numerator = remainder(current.numerator + 1, 8);
+    double denominator = remainder(current.denominator + 1, 11);
+    double whole = remainder(current.whole + 1, 7);
     // Compared as the captions read, so "7" is not below "10" and "2" is not below "0".
     if (!fraction::textBefore(numberText(numerator), numberText(denominator)))
         numerator = denominator - 5;
@@ -50,17 +50,16 @@ MixedNumber nextMixedNumber(const MixedNumber& current) {
         denominator = 2;
     if (std::fabs(numerator) == denominator)
         denominator += 1;
-    return {numberText(whole), numberText(numerator), numberText(denominator)};
+    return {whole, numerator, denominator};
 }
 
 FractionText asFraction(const MixedNumber& number) {
-    const double numerator =
-        fraction::mixedNumerator(value(number.whole), value(number.numerator), value(number.denominator));
-    return {numberText(numerator), fraction::trimmed(number.denominator)};
+    const double numerator = fraction::mixedNumerator(number.whole, number.numerator, number.denominator);
+    return {numberText(numerator), numberText(number.denominator)};
 }
 
-int readMultiplier(std::string_view text) {
-    const double whole = fraction::roundHalfEven(value(text));
+int readMultiplier(double multiplier) {
+    const double whole = fraction::roundHalfEven(multiplier);
     // Only this screen writes the multiplier, from 2 to 10; a value no 16-bit number holds restarts
     // the cycle instead of overflowing.
     if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
@@ -68,10 +67,10 @@ int readMultiplier(std::string_view text) {
     return static_cast<int>(whole);
 }
 
-SimplestForm nextSimplestForm(const FractionText& previousAnswer, std::string_view multiplier) {
+SimplestForm nextSimplestForm(const Fraction& previousAnswer, double multiplier) {
     const int factor = readMultiplier(multiplier);
-    double numerator = (value(previousAnswer.numerator) + 1) * factor;
-    double denominator = (value(previousAnswer.denominator) + 2) * factor;
+    double numerator = (previousAnswer.numerator + 1) * factor;
+    double denominator = (previousAnswer.denominator + 2) * factor;
     int nextFactor = (factor + 1) % 11;
     if (nextFactor == 0 || nextFactor == 1)
         nextFactor = kFirstMultiplier;
@@ -84,18 +83,18 @@ SimplestForm nextSimplestForm(const FractionText& previousAnswer, std::string_vi
     return {question, {reduced.numerator, reduced.denominator}, numberText(nextFactor)};
 }
 
-FractionText nextGivenFraction(const FractionText& given) {
-    double numerator = remainder(value(given.numerator) + 1, 12);
-    double denominator = remainder(value(given.denominator) + 1, 15);
+Fraction nextGivenFraction(const Fraction& given) {
+    double numerator = remainder(given.numerator + 1, 12);
+    double denominator = remainder(given.denominator + 1, 15);
     if (denominator == 0)
         denominator = 2;
     if (numerator == 0)
         numerator = 1;
-    return {numberText(numerator), numberText(denominator)};
+    return {numerator, denominator};
 }
 
-FractionText multiple(const FractionText& fraction, int factor) {
-    return {numberText(value(fraction.numerator) * factor), numberText(value(fraction.denominator) * factor)};
+Fraction multiple(const Fraction& fraction, int factor) {
+    return {fraction.numerator * factor, fraction.denominator * factor};
 }
 
 Marking markMixedNumber(const FractionText& expected, const FractionText& typed) {
@@ -113,10 +112,11 @@ Marking markMixedNumber(const FractionText& expected, const FractionText& typed)
     return withTotalPossible(marking);
 }
 
-Marking markSimplestForm(std::string_view questionNumerator, const FractionText& answer,
-                         const FractionText& typed) {
-    // An equal fraction with the question's numerator or a larger one is not reduced at all.
-    const bool reduced = isSameFraction(typed, answer) && value(typed.numerator) < value(questionNumerator);
+Marking markSimplestForm(double questionNumerator, const FractionText& answer, const FractionText& typed) {
+    // An equal fraction with the question's numerator or a larger one is not reduced at all. (The same
+    // fraction means a numeric numerator.)
+    const bool reduced = isSameFraction(typed, answer) &&
+                         fraction::Exact::read(typed.numerator)->nearestDouble() < questionNumerator;
     if (!reduced)
         return withTotalPossible({{Count::Possible, 2}});
     if (typed.numerator == answer.numerator)
@@ -132,7 +132,10 @@ bool earnsTotalReward(double totalEarned) { return std::fmod(fraction::roundHalf
 
 bool mustDoubleOther(std::string_view changedNumerator, std::string_view otherNumerator) {
     // Doubling a zero numerator leaves the two equal, and the pairs would double each other for ever.
-    return changedNumerator == otherNumerator && value(otherNumerator) != 0;
+    if (changedNumerator != otherNumerator)
+        return false;
+    const std::optional<fraction::Exact> number = fraction::Exact::read(otherNumerator);
+    return number && !number->isZero();
 }
 
 } // namespace screens::mixed

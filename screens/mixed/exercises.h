@@ -1,6 +1,7 @@
 // The three mixed exercises without their screen: how each question follows from the one before, what
 // answer it expects, how a typed answer is marked and when a reward picture is earned. Every function
-// works on captions and typed texts, so the cycles and the marking can be checked on their own.
+// works on the numbers the captions hold or on typed texts, so the cycles and the marking can be
+// checked on their own.
 #pragma once
 
 #include <functional>
@@ -17,14 +18,20 @@ struct FractionText {
     bool operator==(const FractionText&) const = default;
 };
 
+// A fraction as the two numbers its captions hold.
+struct Fraction {
+    double numerator = 0, denominator = 0;
+    bool operator==(const Fraction&) const = default;
+};
+
 // The remainder of the dividend, rounded to a whole number, with the sign of the dividend
 // (-4 mod 8 is -4).
 double remainder(double dividend, int divisor);
 
-// Exercise 1: a mixed number as its three captions. A negative numerator makes the whole number
-// negative: 2 and -2/3 is -(2 + 2/3).
+// Exercise 1: a mixed number as the numbers of its three captions. A negative numerator makes the
+// whole number negative: 2 and -2/3 is -(2 + 2/3).
 struct MixedNumber {
-    std::string whole, numerator, denominator;
+    double whole = 0, numerator = 0, denominator = 0;
     bool operator==(const MixedNumber&) const = default;
 };
 MixedNumber nextMixedNumber(const MixedNumber& current);
@@ -38,12 +45,12 @@ struct SimplestForm {
     bool operator==(const SimplestForm&) const = default;
 };
 // The multiplier as a 16-bit whole number.
-int readMultiplier(std::string_view text);
-SimplestForm nextSimplestForm(const FractionText& previousAnswer, std::string_view multiplier);
+int readMultiplier(double multiplier);
+SimplestForm nextSimplestForm(const Fraction& previousAnswer, double multiplier);
 
 // Exercise 3: the given fraction after `given`, and the multiples shown as its equal fractions.
-FractionText nextGivenFraction(const FractionText& given);
-FractionText multiple(const FractionText& fraction, int factor);
+Fraction nextGivenFraction(const Fraction& given);
+Fraction multiple(const Fraction& fraction, int factor);
 
 // Marking: which score caption grows by how much, in the order the captions are to be raised. Each
 // exercise has its own earned and possible pair; the total pair is shared.
@@ -58,8 +65,7 @@ using Marking = std::vector<Step>;
 // Exercise 1: each box is one mark, compared with the expected caption as exact text.
 Marking markMixedNumber(const FractionText& expected, const FractionText& typed);
 // Exercise 2: two marks for the simplest form, one for an equal fraction reduced only part of the way.
-Marking markSimplestForm(std::string_view questionNumerator, const FractionText& answer,
-                         const FractionText& typed);
+Marking markSimplestForm(double questionNumerator, const FractionText& answer, const FractionText& typed);
 // Exercise 3: a typed fraction equal to the given one, the given fraction itself excepted.
 bool isEqualFraction(const FractionText& typed, const FractionText& given);
 

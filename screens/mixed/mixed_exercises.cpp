@@ -39,10 +39,11 @@ MixedExercises::MixedExercises()
     bindHandlers();
     // Enter changes the first question only while its answer boxes are empty, so it never throws
     // away an answer the pupil typed.
-    setDefaultButton("Command2", [this] { return typed(parts_.mixedNumber.boxes) == FractionText{}; });
-    setCancelButton("Command9");
-    bindBack("Command9");
-    bindExit("Command10");
+    setDefaultButton(parts_.mixedNumber.change,
+                     [this] { return typed(parts_.mixedNumber.boxes) == FractionText{}; });
+    setCancelButton(parts_.back);
+    bindBack(parts_.back);
+    bindExit(parts_.exit);
     addSpokenTexts();
 }
 
@@ -55,6 +56,10 @@ mixed::Parts MixedExercises::buildParts() {
     std::vector<ui::Image*> pictures;
     for (int index = 0; index < std::ssize(array("Image1")); ++index)
         pictures.push_back(&image("Image1", index));
+    std::vector<ui::TextBox*> boxes;
+    for (std::string_view name : {"Text1", "Text2", "Text3"})
+        for (int index = 0; index < std::ssize(array(name)); ++index)
+            boxes.push_back(&textBox(name, index));
     return {
         .mixedNumber = {.whole = label("Label1", 2),
                         .fraction = {label("Label1", 0), label("Label1", 1)},
@@ -85,6 +90,12 @@ mixed::Parts MixedExercises::buildParts() {
         .total = score(kScoreLabels[3]),
         .pictures = std::move(pictures),
         .sun = image("Image1", mixed::kSun),
+        .boxes = std::move(boxes),
+        .changeAll = button("Command11"),
+        .markOpen = button("Command7"),
+        .clearMarks = button("Command8"),
+        .back = button("Command9"),
+        .exit = button("Command10"),
     };
 }
 
@@ -110,12 +121,10 @@ void MixedExercises::addSpokenTexts() {
 
 // Every box, the hidden multiplier too, goes through the input filter and is selected whole on entry.
 void MixedExercises::bindBoxes() {
-    for (std::string_view boxes : {"Text1", "Text2", "Text3"})
-        for (int index = 0; index < std::ssize(array(boxes)); ++index) {
-            ui::TextBox& box = textBox(boxes, index);
-            box.onChange = [&box] { filterInput(box); };
-            box.onGotFocus = [&box] { box.selectWhole(); };
-        }
+    for (ui::TextBox* box : parts_.boxes) {
+        box->onChange = [box] { filterInput(*box); };
+        box->onGotFocus = [box] { box->selectWhole(); };
+    }
 }
 
 void MixedExercises::bindHandlers() {
@@ -141,9 +150,9 @@ void MixedExercises::bindHandlers() {
     for (const Exercise& exercise : exercises_)
         exercise.score.earned.onChange = [this, &exercise] { rewardExercise(exercise); };
     parts_.total.earned.onChange = [this] { rewardTotal(); };
-    onClick("Command11", [this](int) { changeAllQuestions(); });
-    onClick("Command7", [this](int) { markOpenQuestions(); });
-    onClick("Command8", [this](int) { clearMarks(); });
+    parts_.changeAll.onClick = [this] { changeAllQuestions(); };
+    parts_.markOpen.onClick = [this] { markOpenQuestions(); };
+    parts_.clearMarks.onClick = [this] { clearMarks(); };
 }
 
 // Exercise 1 ----------------------------------------------------------------------------------------
@@ -153,9 +162,9 @@ void MixedExercises::newMixedNumber() {
     setShown(exercise.answer, false);
     empty(exercise.boxes);
     const mixed::MixedNumber next = mixed::nextMixedNumber(mixedNumber());
-    exercise.fraction.numerator.setCaption(next.numerator);
-    exercise.fraction.denominator.setCaption(next.denominator);
-    exercise.whole.setCaption(next.whole);
+    exercise.fraction.numerator.setNumber(next.numerator);
+    exercise.fraction.denominator.setNumber(next.denominator);
+    exercise.whole.setNumber(next.whole);
     exercise.check.setEnabled(true);
 }
 
@@ -178,7 +187,7 @@ void MixedExercises::newSimplestForm() {
     setShown(exercise.answer, false);
     empty(exercise.boxes);
     const mixed::SimplestForm next =
-        mixed::nextSimplestForm(captions(exercise.expected), exercise.multiplier.value());
+        mixed::nextSimplestForm(numbers(exercise.expected), exercise.multiplier.number());
     setCaptions(exercise.question, next.question);
     exercise.multiplier.assign(next.multiplier);
     setCaptions(exercise.expected, next.answer);
@@ -188,7 +197,7 @@ void MixedExercises::newSimplestForm() {
 void MixedExercises::checkSimplestForm() {
     const mixed::SimplestFormParts& exercise = parts_.simplestForm;
     setShown(exercise.answer, true);
-    apply(exercises_[1], mixed::markSimplestForm(exercise.question.numerator.caption(),
+    apply(exercises_[1], mixed::markSimplestForm(exercise.question.numerator.number(),
                                                  captions(exercise.expected), typed(exercise.boxes)));
     exercise.change.setEnabled(true);
     exercise.check.setEnabled(false);
@@ -201,10 +210,10 @@ void MixedExercises::newGivenFraction() {
     empty(exercise.firstBoxes);
     empty(exercise.secondBoxes);
     setShown(exercise.answer, false);
-    const FractionText given = mixed::nextGivenFraction(captions(exercise.given));
-    setCaptions(exercise.given, given);
-    setCaptions(exercise.firstShown, mixed::multiple(given, 2));
-    setCaptions(exercise.secondShown, mixed::multiple(given, 3));
+    const Fraction given = mixed::nextGivenFraction(numbers(exercise.given));
+    setNumbers(exercise.given, given);
+    setNumbers(exercise.firstShown, mixed::multiple(given, 2));
+    setNumbers(exercise.secondShown, mixed::multiple(given, 3));
     exercise.check.setEnabled(true);
 }
 
@@ -231,7 +240,7 @@ void MixedExercises::acceptEqualFraction(const FractionBoxes& boxes, const Fract
 
 void MixedExercises::keepApart(const FractionLabels& changed, const FractionLabels& other) {
     if (mixed::mustDoubleOther(changed.numerator.caption(), other.numerator.caption()))
-        setCaptions(other, mixed::multiple(captions(other), 2));
+        setNumbers(other, mixed::multiple(numbers(other), 2));
 }
 
 // Marks and rewards ---------------------------------------------------------------------------------
@@ -285,8 +294,8 @@ void MixedExercises::clearMarks() {
 
 mixed::MixedNumber MixedExercises::mixedNumber() const {
     const mixed::MixedNumberParts& exercise = parts_.mixedNumber;
-    return {exercise.whole.caption(), exercise.fraction.numerator.caption(),
-            exercise.fraction.denominator.caption()};
+    return {exercise.whole.number(), exercise.fraction.numerator.number(),
+            exercise.fraction.denominator.number()};
 }
 
 FractionText MixedExercises::captions(const FractionLabels& labels) {
@@ -296,6 +305,15 @@ FractionText MixedExercises::captions(const FractionLabels& labels) {
 void MixedExercises::setCaptions(const FractionLabels& labels, const FractionText& fraction) {
     labels.numerator.setCaption(fraction.numerator);
     labels.denominator.setCaption(fraction.denominator);
+}
+
+mixed::Fraction MixedExercises::numbers(const FractionLabels& labels) {
+    return {labels.numerator.number(), labels.denominator.number()};
+}
+
+void MixedExercises::setNumbers(const FractionLabels& labels, const Fraction& fraction) {
+    labels.numerator.setNumber(fraction.numerator);
+    labels.denominator.setNumber(fraction.denominator);
 }
 
 FractionText MixedExercises::typed(const FractionBoxes& boxes) {

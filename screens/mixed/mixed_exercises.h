@@ -69,6 +69,13 @@ struct Parts {
     // Every reward picture by its index; the sun opens the total's group.
     std::vector<ui::Image*> pictures;
     ui::Image& sun;
+    // Every answer box, and the hidden multiplier.
+    std::vector<ui::TextBox*> boxes;
+    ui::Button& changeAll;
+    ui::Button& markOpen;
+    ui::Button& clearMarks;
+    ui::Button& back;
+    ui::Button& exit;
 };
 
 } // namespace mixed
@@ -79,6 +86,7 @@ class MixedExercises : public ui::Form {
     MixedExercises();
 
   private:
+    using Fraction = mixed::Fraction;
     using FractionText = mixed::FractionText;
     using FractionLabels = mixed::FractionLabels;
     using FractionBoxes = mixed::FractionBoxes;
@@ -116,6 +124,8 @@ class MixedExercises : public ui::Form {
     mixed::MixedNumber mixedNumber() const;
     static FractionText captions(const FractionLabels& labels);
     static void setCaptions(const FractionLabels& labels, const FractionText& fraction);
+    static Fraction numbers(const FractionLabels& labels);
+    static void setNumbers(const FractionLabels& labels, const Fraction& fraction);
     static FractionText typed(const FractionBoxes& boxes);
     static void empty(const FractionBoxes& boxes);
     static void setShown(std::span<QWidget* const> widgets, bool shown);

@@ -170,8 +170,8 @@ std::vector<ui::Row> worksheetLayout() {
 
 Worksheet::Worksheet() : Form(kName, text::kTitle, 11880, 8490, ui::kWindow), parts_(buildParts()) {
     bindHandlers();
-    bindBack("Command8");
-    bindExit("Command9");
+    bindBack(parts_.back);
+    bindExit(parts_.exit);
 }
 
 // Builds the screen from its layout table and binds, once, the parts its handlers act on.
@@ -193,6 +193,7 @@ worksheet::Parts Worksheet::buildParts() {
         parts.boxes.push_back(&textBox("Text1", box));
     for (int k = 0; k < kFractions; ++k)
         parts.bars.push_back(&widget("Line1", k));
+    parts.operationOptions = array("Option1");
     return parts;
 }
 
@@ -202,7 +203,7 @@ void Worksheet::bindHandlers() {
     for (int row = 1; row <= kRows; ++row)
         parts_.rowButtons[row - 1]->onClick = [this, row] { fillProblem(row); };
     parts_.fillAll.onClick = [this] { fillAllProblems(); };
-    onClick("Option1", [this](int option) { chooseOperation(option); });
+    onClick(parts_.operationOptions, [this](int option) { chooseOperation(option); });
     for (int index = 0; index < std::ssize(parts_.operators); ++index)
         parts_.operators[index]->onClick = [this, index] { cycleOperator(index); };
     for (ui::TextBox* box : parts_.boxes) {

@@ -32,7 +32,8 @@ struct Parts {
     ui::Button& back;
     ui::Button& exit;
     ui::Button& fillAll;
-    QWidget& operations; // the frame of operation options
+    QWidget& operations;                         // the frame of operation options
+    std::vector<QWidget*> operationOptions = {}; // its options, by index
 };
 
 } // namespace worksheet

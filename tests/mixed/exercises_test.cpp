@@ -20,6 +20,7 @@ void PrintTo(const MixedNumber& n, std::ostream* out) {
     *out << n.whole << " " << n.numerator << "/" << n.denominator;
 }
 void PrintTo(const FractionText& f, std::ostream* out) { *out << f.numerator << "/" << f.denominator; }
+void PrintTo(const Fraction& f, std::ostream* out) { *out << f.numerator << "/" << f.denominator; }
 } // namespace screens::mixed
 
 namespace {
@@ -40,17 +41,17 @@ TEST(MixedCycles, MixedNumbersFollowEachOtherFromTwoAndOneThird) {
         MixedNumber question;
         FractionText expected;
     } rows[] = {
-        {{"3", "2", "4"}, {"14", "4"}},   {{"4", "3", "5"}, {"23", "5"}},   {{"5", "4", "6"}, {"34", "6"}},
-        {{"6", "5", "7"}, {"47", "7"}},   {{"1", "6", "8"}, {"14", "8"}},   {{"2", "7", "9"}, {"25", "9"}},
-        {{"3", "1", "10"}, {"31", "10"}}, {{"4", "-5", "2"}, {"-13", "2"}}, {{"5", "-4", "3"}, {"-19", "3"}},
-        {{"6", "-3", "4"}, {"-27", "4"}}, {{"1", "-2", "5"}, {"-7", "5"}},  {{"2", "-1", "6"}, {"-13", "6"}},
-        {{"3", "1", "7"}, {"22", "7"}},
+        {{3, 2, 4}, {"14", "4"}},   {{4, 3, 5}, {"23", "5"}},   {{5, 4, 6}, {"34", "6"}},
+        {{6, 5, 7}, {"47", "7"}},   {{1, 6, 8}, {"14", "8"}},   {{2, 7, 9}, {"25", "9"}},
+        {{3, 1, 10}, {"31", "10"}}, {{4, -5, 2}, {"-13", "2"}}, {{5, -4, 3}, {"-19", "3"}},
+        {{6, -3, 4}, {"-27", "4"}}, {{1, -2, 5}, {"-7", "5"}},  {{2, -1, 6}, {"-13", "6"}},
+        {{3, 1, 7}, {"22", "7"}},
     };
-    MixedNumber question{"2", "1", "3"};
+    MixedNumber question{2, 1, 3};
     EXPECT_EQ(asFraction(question), (FractionText{"7", "3"}));
     for (const auto& row : rows) {
         question = nextMixedNumber(question);
-        SCOPED_TRACE(row.question.whole + " " + row.question.numerator + "/" + row.question.denominator);
+        SCOPED_TRACE(::testing::PrintToString(row.question));
         EXPECT_EQ(question, row.question);
         EXPECT_EQ(asFraction(question), row.expected);
     }
@@ -58,22 +59,22 @@ TEST(MixedCycles, MixedNumbersFollowEachOtherFromTwoAndOneThird) {
 
 TEST(MixedCycles, ANumeratorNotBelowTheDenominatorAsTextIsPulledDown) {
     // "2" is not before "0" as text: 0 - 5, then the zero denominator becomes 2.
-    EXPECT_EQ(nextMixedNumber({"3", "1", "10"}), (MixedNumber{"4", "-5", "2"}));
+    EXPECT_EQ(nextMixedNumber({3, 1, 10}), (MixedNumber{4, -5, 2}));
     // "7" is not before "10" as text, though 7 < 10.
-    EXPECT_EQ(nextMixedNumber({"1", "6", "9"}), (MixedNumber{"2", "5", "10"}));
+    EXPECT_EQ(nextMixedNumber({1, 6, 9}), (MixedNumber{2, 5, 10}));
     // A numerator as large as the denominator pushes the denominator up.
-    EXPECT_EQ(nextMixedNumber({"1", "-5", "3"}), (MixedNumber{"2", "-4", "5"}));
+    EXPECT_EQ(nextMixedNumber({1, -5, 3}), (MixedNumber{2, -4, 5}));
 }
 
 TEST(MixedCycles, MixedNumbersNeverHaveAZeroPartOrAWholeFractionPart) {
-    std::set<std::array<std::string, 3>> seen;
-    MixedNumber question{"2", "1", "3"};
+    std::set<std::array<double, 3>> seen;
+    MixedNumber question{2, 1, 3};
     while (seen.insert({question.whole, question.numerator, question.denominator}).second) {
         question = nextMixedNumber(question);
-        EXPECT_NE(question.whole, "0");
-        EXPECT_NE(question.numerator, "0");
-        EXPECT_NE(question.denominator, "0");
-        EXPECT_NE(std::abs(std::stoi(question.numerator)), std::stoi(question.denominator));
+        EXPECT_NE(question.whole, 0);
+        EXPECT_NE(question.numerator, 0);
+        EXPECT_NE(question.denominator, 0);
+        EXPECT_NE(std::abs(question.numerator), question.denominator);
     }
     EXPECT_LE(seen.size(), 8U * 11U * 7U);
 }
@@ -88,51 +89,49 @@ TEST(MixedCycles, SimplestFormsFollowEachOtherFromTwoThirds) {
         {{"9", "45"}, {"1", "5"}, "4"},    {{"8", "28"}, {"2", "7"}, "5"},
         {{"15", "45"}, {"1", "3"}, "6"},
     };
-    FractionText answer{"2", "3"};
-    std::string multiplier = "2";
+    Fraction answer{2, 3};
+    double multiplier = 2;
     for (const SimplestForm& row : rows) {
         const SimplestForm next = nextSimplestForm(answer, multiplier);
         SCOPED_TRACE(row.question.numerator + "/" + row.question.denominator);
         EXPECT_EQ(next, row);
-        answer = next.answer;
-        multiplier = next.multiplier;
+        answer = {std::stod(next.answer.numerator), std::stod(next.answer.denominator)};
+        multiplier = std::stod(next.multiplier);
     }
 }
 
 TEST(MixedCycles, SimplestFormQuestionsStayProperAndSmall) {
-    FractionText answer{"2", "3"};
-    std::string multiplier = "2";
+    Fraction answer{2, 3};
+    double multiplier = 2;
     for (int press = 0; press < 1000; ++press) {
         const SimplestForm next = nextSimplestForm(answer, multiplier);
         EXPECT_LT(std::stoi(next.question.numerator), std::stoi(next.question.denominator));
         EXPECT_GT(std::stoi(next.question.numerator), 0);
         EXPECT_LT(next.question.denominator.size(), 5U) << press;
-        answer = next.answer;
-        multiplier = next.multiplier;
+        answer = {std::stod(next.answer.numerator), std::stod(next.answer.denominator)};
+        multiplier = std::stod(next.multiplier);
     }
 }
 
 TEST(MixedCycles, TheMultiplierIsReadAsA16BitWholeNumber) {
     const struct {
-        const char* text;
+        double typed;
         int multiplier;
-    } rows[] = {{"2", 2},         {"10", 10},         {"2.5", 2},   {"3.5", 4},
-                {"32767", 32767}, {"-32768", -32768}, {"32768", 2}, {"1e9", 2}};
+    } rows[] = {{2, 2}, {10, 10}, {2.5, 2}, {3.5, 4}, {32767, 32767}, {-32768, -32768}, {32768, 2}, {1e9, 2}};
     for (const auto& row : rows)
-        EXPECT_EQ(readMultiplier(row.text), row.multiplier) << row.text;
+        EXPECT_EQ(readMultiplier(row.typed), row.multiplier) << row.typed;
 }
 
 TEST(MixedCycles, GivenFractionsFollowEachOtherFromFiveThirds) {
-    const FractionText rows[] = {{"6", "4"},  {"7", "5"},  {"8", "6"},  {"9", "7"},  {"10", "8"},
-                                 {"11", "9"}, {"1", "10"}, {"2", "11"}, {"3", "12"}, {"4", "13"},
-                                 {"5", "14"}, {"6", "2"},  {"7", "3"}};
-    FractionText given{"5", "3"};
-    for (const FractionText& row : rows) {
+    const Fraction rows[] = {{6, 4},  {7, 5},  {8, 6},  {9, 7},  {10, 8}, {11, 9}, {1, 10},
+                             {2, 11}, {3, 12}, {4, 13}, {5, 14}, {6, 2},  {7, 3}};
+    Fraction given{5, 3};
+    for (const Fraction& row : rows) {
         given = nextGivenFraction(given);
         EXPECT_EQ(given, row) << row.numerator << "/" << row.denominator;
     }
-    EXPECT_EQ(multiple(given, 2), (FractionText{"14", "6"}));
-    EXPECT_EQ(multiple(given, 3), (FractionText{"21", "9"}));
+    EXPECT_EQ(multiple(given, 2), (Fraction{14, 6}));
+    EXPECT_EQ(multiple(given, 3), (Fraction{21, 9}));
 }
 
 constexpr Step kEarned1{Count::Earned, 1}, kPossible1{Count::Possible, 1}, kTotal1{Count::TotalEarned, 1};
@@ -171,7 +170,7 @@ TEST(MixedMarking, SimplestFormEarnsTwoWhenFullyReducedAndOneOnTheWay) {
         {{"-", "3"}, none},   {{"3", "2"}, none},   {{"0.2", "0.3"}, partly}, // exactly 2/3, not in binary
     };
     for (const auto& row : rows)
-        EXPECT_EQ(markSimplestForm("10", {"2", "3"}, row.typed), row.marking)
+        EXPECT_EQ(markSimplestForm(10, {"2", "3"}, row.typed), row.marking)
             << row.typed.numerator << "/" << row.typed.denominator;
 }
 
