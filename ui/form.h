@@ -66,7 +66,8 @@ class Form : public QWidget {
             onGotFocus(*element, handler);
     }
     static void onTimer(Timer& timer, Event handler);
-    // The same by object name, for every element of the control array of that name.
+    // The same by object name (every element of the control array of that name), for tests and tools,
+    // which address widgets by their object names.
     void onClick(std::string_view name, const Handler& handler);
     void onChange(std::string_view name, const Handler& handler);
     void onGotFocus(std::string_view name, const Handler& handler);
