@@ -23,6 +23,10 @@ template <class Screen> constexpr ScreenEntry row(std::string_view arabicName, s
     return {Screen::kName, make<Screen>, arabicName, menuButton};
 }
 
+template <const screens::SumSettings& settings> ui::Form* makeSum() {
+    return new screens::SumSolution(settings);
+}
+
 // The menu is made with the rows of the screens it opens.
 ui::Form* makeMenu() { return new screens::MainMenu(menuScreens()); }
 
@@ -34,9 +38,9 @@ constexpr ScreenEntry kScreens[] = {
     row<screens::DivisionQuiz>("اختبار القسمة", "Command4"),
     row<screens::MixedExercises>("تمارين متنوعة", "Command6"),
     row<screens::Worksheet>("طباعة", "Command10"),
-    row<screens::AdditionSolution>("الجمع", "Command7"),
+    {screens::kAdditionSolutionName, makeSum<screens::kAdditionSolution>, "الجمع", "Command7"},
     row<screens::MultiplyDivideSolution>("الضرب والقسمة", "Command9"),
-    row<screens::SubtractionSolution>("الطرح", "Command8"),
+    {screens::kSubtractionSolutionName, makeSum<screens::kSubtractionSolution>, "الطرح", "Command8"},
 };
 
 } // namespace

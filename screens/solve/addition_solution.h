@@ -7,10 +7,7 @@
 
 namespace screens {
 
-class AdditionSolution : public SumSolution {
-  public:
-    static constexpr std::string_view kName = "frmqaa";
-    AdditionSolution();
-};
+inline constexpr std::string_view kAdditionSolutionName = "frmqaa";
+extern const SumSettings kAdditionSolution;
 
 } // namespace screens

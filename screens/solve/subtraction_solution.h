@@ -1,5 +1,4 @@
-// The screen `frmqam`: the pupil types a difference of two fractions and reads its solution step by
-// step.
+// The screen `frmqam`: the pupil types a difference of two fractions and reads its solution step by step.
 #pragma once
 
 #include <string_view>
@@ -8,10 +7,7 @@
 
 namespace screens {
 
-class SubtractionSolution : public SumSolution {
-  public:
-    static constexpr std::string_view kName = "frmqam";
-    SubtractionSolution();
-};
+inline constexpr std::string_view kSubtractionSolutionName = "frmqam";
+extern const SumSettings kSubtractionSolution;
 
 } // namespace screens
