@@ -8,9 +8,8 @@
 #include "screens/quiz/division_quiz.h"
 #include "screens/quiz/multiplication_quiz.h"
 #include "screens/quiz/subtraction_quiz.h"
-#include "screens/solve/addition_solution.h"
 #include "screens/solve/multiply_divide_solution.h"
-#include "screens/solve/subtraction_solution.h"
+#include "screens/solve/sum_solution.h"
 #include "screens/worksheet/worksheet.h"
 
 namespace app {

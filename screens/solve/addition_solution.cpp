@@ -1,6 +1,6 @@
-#include "screens/solve/addition_solution.h"
-
+// The screen `frmqaa`: the pupil types a sum of two fractions and reads its solution step by step.
 #include "screens/solve/solve_layout.h"
+#include "screens/solve/sum_solution.h"
 
 namespace screens {
 

@@ -39,12 +39,8 @@ void frameOnly(MixedPanel& panel, const ui::TextBox* framed) {
 } // namespace
 
 MixedPanel mixedPanelParts(const ui::Form& form) {
-    return {.numerator = form.textBox("Text2", 0),
-            .denominator = form.textBox("Text2", 1),
-            .whole = form.textBox("Text2", 2),
-            .resultNumerator = form.label("Label4"),
-            .resultDenominator = form.label("Label5"),
-            .instructions = form.label("Label6")};
+    return {form.textBox("Text2", 0), form.textBox("Text2", 1), form.textBox("Text2", 2),
+            form.label("Label4"),     form.label("Label5"),     form.label("Label6")};
 }
 
 void bindMixedPanel(ui::Form& form, MixedPanel& panel, std::string_view denominatorReset) {

@@ -124,15 +124,14 @@ MultiplyDivideSolution::MultiplyDivideSolution()
     onClick(parts_.solveQuotient, [this](int) { solveQuotient(); });
 }
 
-// The quotient's copies are the first fraction, then the second one turned upside down.
 MultiplyDivideSolution::Parts MultiplyDivideSolution::bindParts() {
     return {
         .product = problem("Text1", {16, 17, 18, 19}),
         .solveProduct = button("Command2"),
         .productFactors = step(9),
         .productDenominators = step(10),
-        .productRow = {.boxes = steps({9, 10, 11, 12, 13, 14, 15}),
-                       .signs = signs({9, 8, 7}),
+        .productRow = {.boxes = labels("Label1", {9, 10, 11, 12, 13, 14, 15}),
+                       .signs = labels("Label2", {9, 8, 7}),
                        .result = {sign(7), step(11), step(12), sign(8), step(13), step(14), sign(9), step(15),
                                   DropTest::Numerator}},
         .quotient = problem("Text3", {7, 8, 21, 20}),
@@ -141,8 +140,8 @@ MultiplyDivideSolution::Parts MultiplyDivideSolution::bindParts() {
         .quotientDenominators = step(1),
         .timesSign = sign(11),
         .factorsSign = sign(1),
-        .quotientRow = {.boxes = steps({0, 1, 2, 3, 4, 5, 6, 7, 8, 20, 21}),
-                        .signs = signs({4, 3, 2, 1, 11}),
+        .quotientRow = {.boxes = labels("Label1", {0, 1, 2, 3, 4, 5, 6, 7, 8, 20, 21}),
+                        .signs = labels("Label2", {4, 3, 2, 1, 11}),
                         .result = {sign(2), step(2), step(3), sign(3), step(4), step(5), sign(4), step(6),
                                    DropTest::Denominator}},
     };

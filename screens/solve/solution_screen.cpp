@@ -46,21 +46,12 @@ Problem SolutionScreen::problem(std::string_view fields, std::array<int, 4> copi
             step(copies[0]),    step(copies[1]),    step(copies[2]),    step(copies[3])};
 }
 
-ui::Label& SolutionScreen::step(int index) const { return label("Label1", index); }
-ui::Label& SolutionScreen::sign(int index) const { return label("Label2", index); }
-
-std::vector<ui::Label*> SolutionScreen::steps(std::initializer_list<int> indices) const {
-    std::vector<ui::Label*> boxes;
+std::vector<ui::Label*> SolutionScreen::labels(std::string_view name,
+                                               std::initializer_list<int> indices) const {
+    std::vector<ui::Label*> found;
     for (int index : indices)
-        boxes.push_back(&step(index));
-    return boxes;
-}
-
-std::vector<ui::Label*> SolutionScreen::signs(std::initializer_list<int> indices) const {
-    std::vector<ui::Label*> shown;
-    for (int index : indices)
-        shown.push_back(&sign(index));
-    return shown;
+        found.push_back(&label(name, index));
+    return found;
 }
 
 void SolutionScreen::explain(std::string_view text) {

@@ -20,7 +20,6 @@ struct Problem {
     ui::TextBox &a, &b, &c, &d;
     ui::Label &aCopy, &bCopy, &cCopy, &dCopy;
 
-    // The fields as the control array numbers them.
     std::array<ui::TextBox*, 4> fields() const { return {&a, &b, &c, &d}; }
 };
 
@@ -31,13 +30,12 @@ class SolutionScreen : public ui::Form {
 
     void explain(std::string_view text);
 
-    // The problem in the fields `fields` with its copies in the step boxes `copies`.
+    // For binding parts: a problem's fields with the step boxes of its copies, and step boxes and
+    // signs by their index in the layout table.
     Problem problem(std::string_view fields, std::array<int, 4> copies) const;
-    // The step boxes and signs of a row, from the layout table's indices.
-    std::vector<ui::Label*> steps(std::initializer_list<int> indices) const;
-    std::vector<ui::Label*> signs(std::initializer_list<int> indices) const;
-    ui::Label& step(int index) const;
-    ui::Label& sign(int index) const;
+    ui::Label& step(int index) const { return label("Label1", index); }
+    ui::Label& sign(int index) const { return label("Label2", index); }
+    std::vector<ui::Label*> labels(std::string_view name, std::initializer_list<int> indices) const;
 
     // Change, GotFocus and Click of the problem's four fields; Change is told the field.
     void bindProblem(const Problem& problem, const std::function<void(ui::TextBox&)>& changed);

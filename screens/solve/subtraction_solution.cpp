@@ -1,6 +1,7 @@
-#include "screens/solve/subtraction_solution.h"
-
+// The screen `frmqam`: the pupil types a difference of two fractions and reads its solution step by
+// step.
 #include "screens/solve/solve_layout.h"
+#include "screens/solve/sum_solution.h"
 
 namespace screens {
 

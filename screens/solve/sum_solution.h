@@ -17,6 +17,12 @@ struct SumSettings {
     std::string_view panelDenominatorReset;
 };
 
+// The two screens' settings, each with its layout table.
+inline constexpr std::string_view kAdditionSolutionName = "frmqaa";
+inline constexpr std::string_view kSubtractionSolutionName = "frmqam";
+extern const SumSettings kAdditionSolution;
+extern const SumSettings kSubtractionSolution;
+
 class SumSolution : public SolutionScreen {
   public:
     explicit SumSolution(const SumSettings& settings);

@@ -1,9 +1,8 @@
 #include <array>
 
 #include "tools/screenshots/camera.h"
-#include "screens/solve/subtraction_solution.h"
 #include "screens/solve/multiply_divide_solution.h"
-#include "screens/solve/addition_solution.h"
+#include "screens/solve/sum_solution.h"
 #include "ui/form.h"
 
 namespace shots {
