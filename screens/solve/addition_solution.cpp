@@ -93,11 +93,11 @@ constexpr auto kLayout = withPanel(kScreen, mixedPanel(kPanel));
 
 } // namespace
 
-const SumSettings kAdditionSolution{.name = kAdditionSolutionName,
-                                    .caption = texts::kAdditionTitle,
-                                    .back = ui::rgb(0x008080),
-                                    .layout = kLayout,
-                                    .rule = kAddition,
-                                    .panelDenominatorReset = "1"};
+constexpr SumSettings kAdditionSolution{.name = kAdditionSolutionName,
+                                        .caption = texts::kAdditionTitle,
+                                        .back = ui::rgb(0x008080),
+                                        .layout = kLayout,
+                                        .rule = kAddition,
+                                        .panelDenominatorReset = "1"};
 
 } // namespace screens

@@ -94,11 +94,11 @@ constexpr auto kLayout = withPanel(kScreen, mixedPanel(kPanel));
 
 } // namespace
 
-const SumSettings kSubtractionSolution{.name = kSubtractionSolutionName,
-                                       .caption = texts::kSubtractionTitle,
-                                       .back = ui::rgb(0x000080),
-                                       .layout = kLayout,
-                                       .rule = kSubtraction,
-                                       .panelDenominatorReset = "2"};
+constexpr SumSettings kSubtractionSolution{.name = kSubtractionSolutionName,
+                                           .caption = texts::kSubtractionTitle,
+                                           .back = ui::rgb(0x000080),
+                                           .layout = kLayout,
+                                           .rule = kSubtraction,
+                                           .panelDenominatorReset = "2"};
 
 } // namespace screens
