@@ -8,9 +8,8 @@
 #include "screens/quiz/division_quiz.h"
 #include "screens/quiz/multiplication_quiz.h"
 #include "screens/quiz/subtraction_quiz.h"
-#include "screens/solve/addition_solution.h"
 #include "screens/solve/multiply_divide_solution.h"
-#include "screens/solve/subtraction_solution.h"
+#include "screens/solve/sum_solution.h"
 #include "screens/worksheet/worksheet.h"
 
 namespace app {
@@ -21,6 +20,10 @@ template <class Screen> ui::Form* make() { return new Screen; }
 
 template <class Screen> constexpr ScreenEntry row(std::string_view arabicName, std::string_view menuButton) {
     return {Screen::kName, make<Screen>, arabicName, menuButton};
+}
+
+template <const screens::SumSettings& settings> ui::Form* makeSum() {
+    return new screens::SumSolution(settings);
 }
 
 // The menu is made with the rows of the screens it opens.
@@ -34,9 +37,9 @@ constexpr ScreenEntry kScreens[] = {
     row<screens::DivisionQuiz>("اختبار القسمة", "Command4"),
     row<screens::MixedExercises>("تمارين متنوعة", "Command6"),
     row<screens::Worksheet>("طباعة", "Command10"),
-    row<screens::AdditionSolution>("الجمع", "Command7"),
+    {screens::kAdditionSolutionName, makeSum<screens::kAdditionSolution>, "الجمع", "Command7"},
     row<screens::MultiplyDivideSolution>("الضرب والقسمة", "Command9"),
-    row<screens::SubtractionSolution>("الطرح", "Command8"),
+    {screens::kSubtractionSolutionName, makeSum<screens::kSubtractionSolution>, "الطرح", "Command8"},
 };
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "screens/solve/addition_solution.h"
-
+// The screen `frmqaa`: the pupil types a sum of two fractions and reads its solution step by step.
 #include "screens/solve/solve_layout.h"
+#include "screens/solve/sum_solution.h"
 
 namespace screens {
 
@@ -27,7 +27,7 @@ constexpr ui::Row kScreen[] = {
     kStep.idx(0).at(6420, 1620, 2475, 615).tip(texts::kCommonNumerators),
     kStep.idx(1).at(6420, 2280, 2475, 615).tip(texts::kAlikeDenominators),
     kSign.idx(2).pos(6060, 1980).text("=").hidden(),
-    kStep.idx(2).at(4740, 1620, 1395, 615).tip("مجموع البسطين"),
+    kStep.idx(2).at(4740, 1620, 1395, 615).tip(texts::kNumeratorsAdded),
     kStep.idx(3).at(4740, 2280, 1395, 615).tip(texts::kSameDenominator),
     kSign.idx(3).pos(4320, 1980).text("=").hidden(),
     kStep.idx(4).at(3300, 1620, 1035, 615).tip(texts::kReduction),
@@ -93,7 +93,11 @@ constexpr auto kLayout = withPanel(kScreen, mixedPanel(kPanel));
 
 } // namespace
 
-AdditionSolution::AdditionSolution()
-    : SumSolution(kName, "الجمع اكتب انت الاسئلة", ui::rgb(0x008080), kLayout, kAddition, "1") {}
+constexpr SumSettings kAdditionSolution{.name = kAdditionSolutionName,
+                                        .caption = texts::kAdditionTitle,
+                                        .back = ui::rgb(0x008080),
+                                        .layout = kLayout,
+                                        .rule = kAddition,
+                                        .panelDenominatorReset = "1"};
 
 } // namespace screens

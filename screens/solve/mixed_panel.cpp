@@ -7,10 +7,6 @@ namespace screens {
 
 namespace {
 
-enum Field { kNumerator = 0, kDenominator = 1, kWhole = 2 };
-
-ui::TextBox& field(const ui::Form& form, int index) { return form.textBox("Text2", index); }
-
 // While the pupil types, a denominator field may be empty or hold a lone "-": it holds no denominator
 // to refuse yet.
 bool awaitsNumber(const ui::TextBox& box) {
@@ -19,44 +15,50 @@ bool awaitsNumber(const ui::TextBox& box) {
 }
 
 // w n/d as one fraction. A zero numerator gives d·w over d, the value of the mixed number.
-void convert(ui::Form& form, std::string_view denominatorReset) {
-    const std::string n = field(form, kNumerator).value();
-    const std::string d = field(form, kDenominator).value();
-    const std::string w = field(form, kWhole).value();
-    if (fraction::isNumeric(n) && fraction::isNumeric(d) && fraction::isNumeric(w)) {
-        const double numerator =
-            fraction::mixedNumerator(fraction::value(w), fraction::value(n), fraction::value(d));
-        form.label("Label4").setCaption(fraction::numberText(numerator));
-        form.label("Label5").setCaption(fraction::trimmed(d));
-        ui::fitCaption(form.label("Label4"));
-        ui::fitCaption(form.label("Label5"));
+void convert(ui::Form& form, MixedPanel& panel, std::string_view denominatorReset) {
+    if (fraction::isNumeric(panel.numerator.value()) && fraction::isNumeric(panel.denominator.value()) &&
+        fraction::isNumeric(panel.whole.value())) {
+        const double numerator = fraction::mixedNumerator(panel.whole.number(), panel.numerator.number(),
+                                                          panel.denominator.number());
+        panel.resultNumerator.setCaption(fraction::numberText(numerator));
+        panel.resultDenominator.setCaption(fraction::trimmed(panel.denominator.value()));
+        ui::fitCaption(panel.resultNumerator);
+        ui::fitCaption(panel.resultDenominator);
     }
-    if (awaitsNumber(field(form, kDenominator)) || fraction::value(d) > 0)
+    if (awaitsNumber(panel.denominator) || panel.denominator.number() > 0)
         return;
-    ui::messageBox(&form, "المقام لايساوي صفر وأيضا غير سالب", "تنبيه", false);
-    field(form, kDenominator).assign(denominatorReset);
+    ui::messageBox(&form, texts::kPanelZeroDenominator, texts::kPanelAttention, false);
+    panel.denominator.assign(denominatorReset);
 }
 
-void frameOnly(ui::Form& form, int framed) {
-    for (int index : {kNumerator, kDenominator, kWhole})
-        field(form, index).setFrame(index == framed);
+void frameOnly(MixedPanel& panel, const ui::TextBox* framed) {
+    for (ui::TextBox* field : {&panel.numerator, &panel.denominator, &panel.whole})
+        field->setFrame(field == framed);
 }
 
 } // namespace
 
-void bindMixedPanel(ui::Form& form, std::string_view denominatorReset) {
-    form.onChange("Text2", [&form, denominatorReset](int) { convert(form, denominatorReset); });
-    form.onGotFocus("Text2", [&form](int index) { frameOnly(form, index); });
-    form.onClick("Text2", [&form](int index) {
-        field(form, index).setFocus();
-        field(form, index).selectWhole();
-    });
-    form.onClick("Label6", [&form](int) {
-        field(form, kNumerator).setFocus();
-        field(form, kNumerator).setFrame(true);
+MixedPanel mixedPanelParts(const ui::Form& form) {
+    return {form.textBox("Text2", 0), form.textBox("Text2", 1), form.textBox("Text2", 2),
+            form.label("Label4"),     form.label("Label5"),     form.label("Label6")};
+}
+
+void bindMixedPanel(ui::Form& form, MixedPanel& panel, std::string_view denominatorReset) {
+    for (ui::TextBox* field : {&panel.numerator, &panel.denominator, &panel.whole}) {
+        form.onChange(*field,
+                      [&form, &panel, denominatorReset](int) { convert(form, panel, denominatorReset); });
+        form.onGotFocus(*field, [&panel, field](int) { frameOnly(panel, field); });
+        form.onClick(*field, [field](int) {
+            field->setFocus();
+            field->selectWhole();
+        });
+    }
+    form.onClick(panel.instructions, [&panel](int) {
+        panel.numerator.setFocus();
+        panel.numerator.setFrame(true);
     });
 }
 
-void unframePanelFields(ui::Form& form) { frameOnly(form, -1); }
+void unframePanelFields(MixedPanel& panel) { frameOnly(panel, nullptr); }
 
 } // namespace screens

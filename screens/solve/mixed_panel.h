@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "screens/solve/solve_texts.h"
 #include "ui/form.h"
 
 namespace screens {
@@ -61,9 +62,9 @@ constexpr ui::Row result(std::string_view name, Box box, std::string_view text) 
 // The panel's widgets, showing the example 3 1/2 = 7/2.
 constexpr std::array<ui::Row, 12> mixedPanel(const PanelPlacement& p) {
     return {
-        panel::field(p, 0, p.numerator, "1", p.numeratorTab).says("العدد الكسري: بسط الكسر"),
-        panel::field(p, 1, p.denominator, "2", p.denominatorTab).says("العدد الكسري: مقام الكسر"),
-        panel::field(p, 2, p.whole, "3", p.wholeTab).says("العدد الكسري: العدد الصحيح"),
+        panel::field(p, 0, p.numerator, "1", p.numeratorTab).says(texts::kPanelNumeratorName),
+        panel::field(p, 1, p.denominator, "2", p.denominatorTab).says(texts::kPanelDenominatorName),
+        panel::field(p, 2, p.whole, "3", p.wholeTab).says(texts::kPanelWholeName),
         panel::bar("Line1", p.fieldBar),
         panel::at(ui::label("Label3"), p.equals)
             .text("=")
@@ -74,9 +75,8 @@ constexpr std::array<ui::Row, 12> mixedPanel(const PanelPlacement& p) {
         panel::result("Label5", p.resultDenominator, "2"),
         panel::bar("Line2", p.resultBar),
         panel::at(ui::label("Label6"), p.instructions)
-            .text("اذا كان لديك عدد مكون من جزء صحيح وكسر فاكتبه هنا لنحوله  إلى بسط ومقام ثم استخدم "
-                  "الصورة الجديدة  ")
-            .tip("رفع الكسر")
+            .text(texts::kPanelInstructions)
+            .tip(texts::kPanelTip)
             .colors(ui::kWhite, p.back)
             .withFont(ui::msSans(13.5))
             .center()
@@ -87,10 +87,19 @@ constexpr std::array<ui::Row, 12> mixedPanel(const PanelPlacement& p) {
     };
 }
 
+// The panel's parts: the fields of w n/d and the fraction they make.
+struct MixedPanel {
+    ui::TextBox &numerator, &denominator, &whole;
+    ui::Label &resultNumerator, &resultDenominator;
+    ui::Label& instructions;
+};
+
+MixedPanel mixedPanelParts(const ui::Form& form);
+
 // The panel's handlers; a refused denominator is replaced by `denominatorReset`.
-void bindMixedPanel(ui::Form& form, std::string_view denominatorReset);
+void bindMixedPanel(ui::Form& form, MixedPanel& panel, std::string_view denominatorReset);
 
 // A click on the screen's background takes the frame off every panel field.
-void unframePanelFields(ui::Form& form);
+void unframePanelFields(MixedPanel& panel);
 
 } // namespace screens

@@ -21,9 +21,6 @@ constexpr auto kQuotient =
     field("Text3", ui::kWhite, kProblemBack, ui::arial(18, true)).size(1035, 555).maxLen(4);
 constexpr auto kStep = step(kBack);
 constexpr auto kButton = button("", "", kButtonBack, ui::arial(20.25, true));
-constexpr std::string_view kProductOfNumerators = "ناتج الضرب في البسط السابق";
-constexpr std::string_view kFirstFraction = "الكسر الأول";
-constexpr std::string_view kReciprocal = "المعكوس الضربي للكسر الثاني";
 
 constexpr ui::Row kScreen[] = {
     // Multiplication problem, upper half.
@@ -45,14 +42,14 @@ constexpr ui::Row kScreen[] = {
 
     // Multiplication row, read from right to left.
     kSign.idx(6).pos(8280, 1680).text("="),
-    kStep.idx(9).at(5820, 1320, 2415, 615).text("1 × 1").tip("حاصل ضرب البسط الأول × البسط الثاني"),
+    kStep.idx(9).at(5820, 1320, 2415, 615).text("1 × 1").tip(texts::kNumeratorProduct),
     kStep.idx(10).at(5820, 1980, 2415, 615).text("1 × 1").tip(texts::kDenominatorProduct),
     kSign.idx(7).pos(5400, 1680).text("=").hidden(),
-    kStep.idx(11).at(4140, 1320, 1335, 615).text("1").tip(kProductOfNumerators),
-    kStep.idx(12).at(4140, 1980, 1335, 615).text("1").tip("ناتج الضرب في المقـام السابق"),
+    kStep.idx(11).at(4140, 1320, 1335, 615).text("1").tip(texts::kProductOfNumerators),
+    kStep.idx(12).at(4140, 1980, 1335, 615).text("1").tip(texts::kProductOfDenominators),
     kSign.idx(8).pos(3720, 1620).text("=").hidden(),
-    kStep.idx(13).at(2760, 1320, 1035, 615).tip("اختصار"),
-    kStep.idx(14).at(2760, 1980, 1035, 615).tip("اختصار"),
+    kStep.idx(13).at(2760, 1320, 1035, 615).tip(texts::kShortened),
+    kStep.idx(14).at(2760, 1980, 1035, 615).tip(texts::kShortened),
     kSign.idx(9).pos(2400, 1620).text("=").hidden(),
     kStep.idx(15).at(1440, 1620, 1035, 615).text("1").tip(texts::kWholeNumber),
 
@@ -64,17 +61,17 @@ constexpr ui::Row kScreen[] = {
 
     // Division row: the first fraction times the second one's reciprocal.
     kSign.idx(5).pos(11280, 4920).text("="),
-    kStep.idx(7).at(10500, 4560, 855, 615).text("1").tip(kFirstFraction),
-    kStep.idx(8).at(10500, 5220, 855, 615).text("1").tip(kFirstFraction),
+    kStep.idx(7).at(10500, 4560, 855, 615).text("1").tip(texts::kFirstFraction),
+    kStep.idx(8).at(10500, 5220, 855, 615).text("1").tip(texts::kFirstFraction),
     kSign.idx(11).pos(10080, 4920).text("×").hidden(),
-    kStep.idx(20).at(9240, 4560, 855, 615).text("1").tip(kReciprocal),
-    kStep.idx(21).at(9240, 5220, 855, 615).text("1").tip(kReciprocal),
+    kStep.idx(20).at(9240, 4560, 855, 615).text("1").tip(texts::kReciprocal),
+    kStep.idx(21).at(9240, 5220, 855, 615).text("1").tip(texts::kReciprocal),
     kSign.idx(1).pos(8700, 4920).text("=").hidden(),
-    kStep.idx(0).at(6180, 4560, 2475, 615).text("1×1").tip("حاصل ضرب البسط  × البسـط"),
-    kStep.idx(1).at(6180, 5220, 2475, 615).text("1×1").tip("حاصل ضرب المقـام  × المقـام"),
+    kStep.idx(0).at(6180, 4560, 2475, 615).text("1×1").tip(texts::kNumeratorTimesNumerator),
+    kStep.idx(1).at(6180, 5220, 2475, 615).text("1×1").tip(texts::kDenominatorTimesDenominator),
     kSign.idx(2).pos(5820, 4920).text("=").hidden(),
-    kStep.idx(2).at(4500, 4560, 1395, 615).text("1").tip(kProductOfNumerators),
-    kStep.idx(3).at(4500, 5220, 1395, 615).text("1").tip("ناتج الضرب في المقام السابق"),
+    kStep.idx(2).at(4500, 4560, 1395, 615).text("1").tip(texts::kProductOfNumerators),
+    kStep.idx(3).at(4500, 5220, 1395, 615).text("1").tip(texts::kPreviousDenominatorProduct),
     kSign.idx(3).pos(4080, 4920).text("=").hidden(),
     kStep.idx(4).at(3060, 4560, 1035, 615).tip(texts::kReduction),
     kStep.idx(5).at(3060, 5220, 1035, 615).tip(texts::kReduction),
@@ -111,107 +108,93 @@ constexpr PanelPlacement kPanel{
 
 constexpr auto kLayout = withPanel(kScreen, mixedPanel(kPanel));
 
-constexpr std::string_view kProductFields = "Text1";
-constexpr std::string_view kQuotientFields = "Text3";
-enum Field { kA = 0, kB = 1, kC = 2, kD = 3 };
-constexpr int kProductCopies[] = {16, 17, 18, 19};
-// The quotient's copies: the first fraction, then the second one turned upside down.
-constexpr int kQuotientCopies[] = {7, 8, 21, 20};
-
-// The step boxes `Label1(i)` the handlers write, as the layout table above numbers them.
-enum Step : int {
-    kProductFactors = 9,       // "a × c" over
-    kProductDenominators = 10, // "b × d"
-    kProductNumerator = 11,    // N
-    kProductDenominator = 12,  // D
-    kQuotientFactors = 0,      // "a × d" over
-    kQuotientDenominators = 1, // "b × c"
-    kQuotientNumerator = 2,    // N
-    kQuotientDenominator = 3,  // D
-};
-
-constexpr ResultBoxes kProductResult{.numerator = kProductNumerator,
-                                     .denominator = kProductDenominator,
-                                     .reducedNumerator = 13,
-                                     .reducedDenominator = 14,
-                                     .whole = 15,
-                                     .drop = DropTest::Numerator};
-constexpr ResultBoxes kQuotientResult{.numerator = kQuotientNumerator,
-                                      .denominator = kQuotientDenominator,
-                                      .reducedNumerator = 4,
-                                      .reducedDenominator = 5,
-                                      .whole = 6,
-                                      .drop = DropTest::Denominator};
-
-std::string product(const std::string& x, const std::string& y, std::string_view joiner) {
-    return fraction::trimmed(x) + std::string(joiner) + fraction::trimmed(y);
+// Two step boxes' captions joined into one step: "a × c".
+std::string joined(const ui::Label& x, const ui::Label& y, std::string_view joiner) {
+    return fraction::trimmed(x.caption()) + std::string(joiner) + fraction::trimmed(y.caption());
 }
 
 } // namespace
 
 MultiplyDivideSolution::MultiplyDivideSolution()
-    : SolutionScreen(kName, "الضرب والقسمة  اكتب أنت الأسئلة", ui::rgb(0x800080), kLayout, "1") {
-    bindProblem(kProductFields, [this](int index) { productChanged(index); });
-    bindProblem(kQuotientFields, [this](int index) { quotientChanged(index); });
-    onClick("Command2", [this](int) { solveProduct(); });
-    onClick("Command1", [this](int) { solveQuotient(); });
+    : SolutionScreen(kName, texts::kMultiplyDivideTitle, ui::rgb(0x800080), kLayout, "1"),
+      parts_(bindParts()) {
+    bindProblem(parts_.product, [this](ui::TextBox& field) { productChanged(field); });
+    bindProblem(parts_.quotient, [this](ui::TextBox& field) { quotientChanged(field); });
+    onClick(parts_.solveProduct, [this](int) { solveProduct(); });
+    onClick(parts_.solveQuotient, [this](int) { solveQuotient(); });
 }
 
-void MultiplyDivideSolution::productChanged(int index) {
-    filterInput(textBox(kProductFields, index));
-    checkDenominators(kProductFields, kB, kD);
-    setBoxesShown(*this, 9, 15, false);
-    setSignsShown(*this, {9, 8, 7}, false);
-    copyBracketed(kProductFields, kProductCopies);
+MultiplyDivideSolution::Parts MultiplyDivideSolution::bindParts() {
+    return {
+        .product = problem("Text1", {16, 17, 18, 19}),
+        .solveProduct = button("Command2"),
+        .productFactors = step(9),
+        .productDenominators = step(10),
+        .productRow = {.boxes = labels("Label1", {9, 10, 11, 12, 13, 14, 15}),
+                       .signs = labels("Label2", {9, 8, 7}),
+                       .result = {sign(7), step(11), step(12), sign(8), step(13), step(14), sign(9), step(15),
+                                  DropTest::Numerator}},
+        .quotient = problem("Text3", {7, 8, 21, 20}),
+        .solveQuotient = button("Command1"),
+        .quotientFactors = step(0),
+        .quotientDenominators = step(1),
+        .timesSign = sign(11),
+        .factorsSign = sign(1),
+        .quotientRow = {.boxes = labels("Label1", {0, 1, 2, 3, 4, 5, 6, 7, 8, 20, 21}),
+                        .signs = labels("Label2", {4, 3, 2, 1, 11}),
+                        .result = {sign(2), step(2), step(3), sign(3), step(4), step(5), sign(4), step(6),
+                                   DropTest::Denominator}},
+    };
+}
+
+void MultiplyDivideSolution::productChanged(ui::TextBox& field) {
+    filterInput(field);
+    checkDenominators(parts_.product.b, parts_.product.d);
+    hideRow(parts_.productRow);
+    copyBracketed(parts_.product);
     explain(texts::kPressPrompt);
 }
 
 // Zero has no reciprocal, so the second numerator may not be 0; the first numerator may.
-void MultiplyDivideSolution::quotientChanged(int index) {
-    filterInput(textBox(kQuotientFields, index));
-    checkDenominators(kQuotientFields, kB, kD);
-    refuseZero(textBox(kQuotientFields, kC), "لا يمكن وضع  صفر هنا  لعدم وجود معكوس ضربي للصفر ");
-    setBoxesShown(*this, 0, 8, false);
-    setBoxesShown(*this, 20, 21, false);
-    setSignsShown(*this, {4, 3, 2, 1, 11}, false);
-    copyBracketed(kQuotientFields, kQuotientCopies);
+void MultiplyDivideSolution::quotientChanged(ui::TextBox& field) {
+    filterInput(field);
+    checkDenominators(parts_.quotient.b, parts_.quotient.d);
+    refuseZero(parts_.quotient.c, texts::kNoReciprocal);
+    hideRow(parts_.quotientRow);
+    copyBracketed(parts_.quotient);
     explain(texts::kPressPrompt);
 }
 
 void MultiplyDivideSolution::solveProduct() {
+    const Problem& p = parts_.product;
+    const ResultSteps& result = parts_.productRow.result;
     explain(texts::kPressPrompt);
-    if (!complete(kProductFields))
+    if (!complete(p))
         return;
-    const auto copy = [this](int field) { return captionOf(*this, kProductCopies[field]); };
-    setCaption(*this, kProductDenominators, product(copy(kB), copy(kD), texts::kDenominators));
-    setCaption(*this, kProductDenominator,
-               fraction::numberText(valueOf(kProductFields, kB) * valueOf(kProductFields, kD)));
-    setCaption(*this, kProductNumerator,
-               fraction::numberText(valueOf(kProductFields, kA) * valueOf(kProductFields, kC)));
-    setSignsShown(*this, {6, 7}, true);
-    setCaption(*this, kProductFactors, product(copy(kA), copy(kC), texts::kDenominators));
-    fillResultSteps(*this, kProductResult);
-    showFilledBoxes(*this, 9, 15);
-    matchSigns(*this, {{9, 15}, {8, 13}, {7, 11}});
+    setStep(parts_.productDenominators, joined(p.bCopy, p.dCopy, texts::kDenominators));
+    setStep(result.denominator, fraction::numberText(p.b.number() * p.d.number()));
+    setStep(result.numerator, fraction::numberText(p.a.number() * p.c.number()));
+    result.numeratorSign.setVisible(true); // the "=" in front of the row is never hidden
+    setStep(parts_.productFactors, joined(p.aCopy, p.cCopy, texts::kDenominators));
+    fillResultSteps(result);
+    showSolvedRow(parts_.productRow, true);
 }
 
 // a/b ÷ c/d is solved as a/b × d/c.
 void MultiplyDivideSolution::solveQuotient() {
+    const Problem& p = parts_.quotient;
+    const ResultSteps& result = parts_.quotientRow.result;
     explain(texts::kPressPrompt);
-    if (!complete(kQuotientFields))
+    if (!complete(p))
         return;
-    const auto copy = [this](int field) { return captionOf(*this, kQuotientCopies[field]); };
-    setCaption(*this, kQuotientFactors, product(copy(kA), copy(kD), step_text::kTimes));
-    setCaption(*this, kQuotientDenominators, product(copy(kB), copy(kC), step_text::kTimes));
-    setCaption(*this, kQuotientDenominator,
-               fraction::numberText(valueOf(kQuotientFields, kB) * valueOf(kQuotientFields, kC)));
-    setCaption(*this, kQuotientNumerator,
-               fraction::numberText(valueOf(kQuotientFields, kA) * valueOf(kQuotientFields, kD)));
-    setSignsShown(*this, {2, 1, 11}, true);
-    fillResultSteps(*this, kQuotientResult);
-    showFilledBoxes(*this, 0, 8);
-    setBoxesShown(*this, 20, 21, true);
-    matchSigns(*this, {{4, 6}, {3, 4}});
+    setStep(parts_.quotientFactors, joined(p.aCopy, p.dCopy, step_text::kTimes));
+    setStep(parts_.quotientDenominators, joined(p.bCopy, p.cCopy, step_text::kTimes));
+    setStep(result.denominator, fraction::numberText(p.b.number() * p.c.number()));
+    setStep(result.numerator, fraction::numberText(p.a.number() * p.d.number()));
+    for (ui::Label* sign : {&result.numeratorSign, &parts_.factorsSign, &parts_.timesSign})
+        sign->setVisible(true);
+    fillResultSteps(result);
+    showSolvedRow(parts_.quotientRow, false);
 }
 
 } // namespace screens

@@ -1,22 +1,17 @@
 #include "screens/solve/solution_screen.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "fraction/fraction.h"
 #include "ui/caption_fit.h"
-#include "screens/solve/mixed_panel.h"
 
 namespace screens {
 
 namespace {
 
-constexpr std::string_view kZeroDenominator = "المقام لا يساوي صفر إن كنت لاتريد مقام ضع فيه  1 ";
-constexpr std::string_view kAttention = "تنبيه ";
-
 // An empty field or a lone "-" holds no number yet, so it is not a zero to refuse.
-bool holdsZero(const ui::TextBox& box) {
-    return fraction::isNumeric(box.value()) && fraction::value(box.value()) == 0;
-}
+bool holdsZero(const ui::TextBox& box) { return fraction::isNumeric(box.value()) && box.number() == 0; }
 
 void focusWhole(ui::TextBox& box) {
     box.setFocus();
@@ -27,77 +22,89 @@ void focusWhole(ui::TextBox& box) {
 
 SolutionScreen::SolutionScreen(std::string_view name, std::string_view caption, ui::Color back,
                                std::span<const ui::Row> layout, std::string_view panelDenominatorReset)
-    : Form(name, caption, 11880, 8490, back) {
-    build(layout);
-    onClick("Label1", [this](int index) { showExplanationOf(index); });
+    : Form(name, caption, 11880, 8490, back), parts_(buildParts(layout)) {
+    for (QWidget* box : parts_.steps)
+        onClick(*box, [this, box](int) { explain(static_cast<ui::Label*>(box)->tip()); });
     onFormClick = [this] { backgroundClicked(); };
-    bindMixedPanel(*this, panelDenominatorReset);
-    bindBack("Command9");
-    bindExit("Command8");
-    setCancelButton("Command9");
+    bindMixedPanel(*this, parts_.panel, panelDenominatorReset);
+    bindBack(parts_.back);
+    bindExit(parts_.exit);
+    setCancelButton(parts_.back);
+}
+
+SolutionScreen::Parts SolutionScreen::buildParts(std::span<const ui::Row> layout) {
+    build(layout);
+    return {.steps = array("Label1"),
+            .explanation = label("Label7"),
+            .back = button("Command9"),
+            .exit = button("Command8"),
+            .panel = mixedPanelParts(*this)};
+}
+
+Problem SolutionScreen::problem(std::string_view fields, std::array<int, 4> copies) const {
+    return {textBox(fields, 0), textBox(fields, 1), textBox(fields, 2), textBox(fields, 3),
+            step(copies[0]),    step(copies[1]),    step(copies[2]),    step(copies[3])};
+}
+
+std::vector<ui::Label*> SolutionScreen::labels(std::string_view name,
+                                               std::initializer_list<int> indices) const {
+    std::vector<ui::Label*> found;
+    for (int index : indices)
+        found.push_back(&label(name, index));
+    return found;
 }
 
 void SolutionScreen::explain(std::string_view text) {
-    label("Label7").setCaption(text);
-    ui::fitCaption(label("Label7"));
+    parts_.explanation.setCaption(text);
+    ui::fitCaption(parts_.explanation);
 }
-
-void SolutionScreen::showExplanationOf(int box) { explain(label("Label1", box).tip()); }
 
 void SolutionScreen::backgroundClicked() {
     explain(texts::kBackgroundPrompt);
-    unframePanelFields(*this);
+    unframePanelFields(parts_.panel);
 }
 
-void SolutionScreen::bindProblem(std::string_view fields, ui::Handler changed) {
-    onChange(fields, std::move(changed));
-    onGotFocus(fields, [this, fields](int index) {
-        explain(textBox(fields, index).tip());
-        focusWhole(textBox(fields, index));
-    });
-    onClick(fields, [this, fields](int index) { focusWhole(textBox(fields, index)); });
+void SolutionScreen::bindProblem(const Problem& problem, const std::function<void(ui::TextBox&)>& changed) {
+    for (ui::TextBox* field : problem.fields()) {
+        onChange(*field, [field, changed](int) { changed(*field); });
+        onGotFocus(*field, [this, field](int) {
+            explain(field->tip());
+            focusWhole(*field);
+        });
+        onClick(*field, [field](int) { focusWhole(*field); });
+    }
 }
 
-bool SolutionScreen::complete(std::string_view fields) const {
-    for (int index = 0; index < 4; ++index)
-        if (!fraction::isNumeric(textBox(fields, index).value()))
-            return false;
-    return true;
+bool SolutionScreen::complete(const Problem& problem) {
+    return std::ranges::all_of(problem.fields(),
+                               [](const ui::TextBox* field) { return fraction::isNumeric(field->value()); });
 }
 
-double SolutionScreen::valueOf(std::string_view fields, int index) const {
-    return fraction::value(textBox(fields, index).value());
-}
-
-std::string SolutionScreen::trimmedText(std::string_view fields, int index) const {
-    return fraction::trimmed(textBox(fields, index).value());
-}
-
-void SolutionScreen::checkDenominators(std::string_view fields, int first, int second) {
-    ui::TextBox& firstBox = textBox(fields, first);
-    ui::TextBox& secondBox = textBox(fields, second);
-    if (resettingDenominators_ || !(holdsZero(firstBox) || holdsZero(secondBox)))
+void SolutionScreen::checkDenominators(ui::TextBox& first, ui::TextBox& second) {
+    if (resettingDenominators_ || !(holdsZero(first) || holdsZero(second)))
         return;
-    ui::messageBox(this, kZeroDenominator, kAttention, true);
+    ui::messageBox(this, texts::kZeroDenominator, texts::kAttention, true);
     resettingDenominators_ = true;
-    firstBox.assign("1");
-    secondBox.assign("1");
+    first.assign("1");
+    second.assign("1");
     resettingDenominators_ = false;
 }
 
 void SolutionScreen::refuseZero(ui::TextBox& box, std::string_view message) {
     if (!holdsZero(box))
         return;
-    ui::messageBox(this, message, kAttention, true);
+    ui::messageBox(this, message, texts::kAttention, true);
     box.assign("1");
 }
 
-void SolutionScreen::copyBracketed(std::string_view fields, std::span<const int, 4> copies) {
-    for (int index = 0; index < 4; ++index) {
-        const std::string text = textBox(fields, index).value();
-        if (fraction::isNumeric(text))
-            label("Label1", copies[index]).setCaption(fraction::bracketed(text));
-    }
+void SolutionScreen::copyBracketed(const Problem& problem) {
+    const std::pair<const ui::TextBox*, ui::Label*> copies[] = {{&problem.a, &problem.aCopy},
+                                                                {&problem.b, &problem.bCopy},
+                                                                {&problem.c, &problem.cCopy},
+                                                                {&problem.d, &problem.dCopy}};
+    for (const auto& [field, copy] : copies)
+        if (fraction::isNumeric(field->value()))
+            copy->setCaption(fraction::bracketed(field->value()));
 }
 
 } // namespace screens

@@ -2,6 +2,7 @@
 // rows with those of its mixed-number panel.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -63,10 +64,7 @@ template <std::size_t N, std::size_t M>
 constexpr std::array<ui::Row, N + M> withPanel(const ui::Row (&screen)[N],
                                                const std::array<ui::Row, M>& panel) {
     std::array<ui::Row, N + M> rows{};
-    for (std::size_t i = 0; i < N; ++i)
-        rows[i] = screen[i];
-    for (std::size_t i = 0; i < M; ++i)
-        rows[N + i] = panel[i];
+    std::ranges::copy(panel, std::ranges::copy(screen, rows.begin()).out);
     return rows;
 }
 

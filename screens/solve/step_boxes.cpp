@@ -8,65 +8,60 @@ namespace screens {
 
 namespace {
 
-ui::Label& box(const ui::Form& form, int index) { return form.label("Label1", index); }
-
-void reduceInto(ui::Form& form, const ResultBoxes& boxes, const std::string& n, const std::string& d) {
+void reduceInto(const ResultSteps& steps, const std::string& n, const std::string& d) {
     const fraction::Reduction reduced = fraction::reduce(n, d);
-    setCaption(form, boxes.reducedNumerator, reduced.numerator);
-    setCaption(form, boxes.reducedDenominator, reduced.denominator);
+    setStep(steps.reducedNumerator, reduced.numerator);
+    setStep(steps.reducedDenominator, reduced.denominator);
     if (reduced.divisor > 0)
-        for (int index : {boxes.reducedNumerator, boxes.reducedDenominator})
-            box(form, index).setTip(texts::reductionTooltip(reduced.divisor));
+        for (ui::Label* box : {&steps.reducedNumerator, &steps.reducedDenominator})
+            box->setTip(texts::reductionTooltip(reduced.divisor));
 }
 
 // A reduction that gives back N (or D) as it was is no step at all.
-bool changedNothing(const ui::Form& form, const ResultBoxes& boxes) {
-    if (boxes.drop == DropTest::Denominator)
-        return captionOf(form, boxes.reducedDenominator) == captionOf(form, boxes.denominator);
-    return captionOf(form, boxes.reducedNumerator) == captionOf(form, boxes.numerator);
+bool changedNothing(const ResultSteps& steps) {
+    if (steps.drop == DropTest::Denominator)
+        return steps.reducedDenominator.caption() == steps.denominator.caption();
+    return steps.reducedNumerator.caption() == steps.numerator.caption();
 }
+
+void matchSign(ui::Label& sign, const ui::Label& box) { sign.setVisible(ui::shown(box)); }
 
 } // namespace
 
-void setCaption(ui::Form& form, int index, std::string_view caption) {
-    box(form, index).setCaption(caption);
-    ui::fitCaption(box(form, index));
+void setStep(ui::Label& box, std::string_view caption) {
+    box.setCaption(caption);
+    ui::fitCaption(box);
 }
 
-std::string captionOf(const ui::Form& form, int index) { return box(form, index).caption(); }
-
-void fillResultSteps(ui::Form& form, const ResultBoxes& boxes) {
-    const std::string n = captionOf(form, boxes.numerator);
-    const std::string d = captionOf(form, boxes.denominator);
+void fillResultSteps(const ResultSteps& steps) {
+    const std::string n = steps.numerator.caption();
+    const std::string d = steps.denominator.caption();
     // An empty N or D reads as 0, which would reduce to a made-up 0.
     const bool computable = fraction::isNumeric(n) && fraction::isNumeric(d);
-    setCaption(form, boxes.whole, computable ? fraction::wholeNumberResult(n, d) : "");
+    setStep(steps.whole, computable ? fraction::wholeNumberResult(n, d) : "");
     if (computable)
-        reduceInto(form, boxes, n, d);
-    if (!computable || changedNothing(form, boxes)) {
-        setCaption(form, boxes.reducedNumerator, "");
-        setCaption(form, boxes.reducedDenominator, "");
+        reduceInto(steps, n, d);
+    if (!computable || changedNothing(steps)) {
+        setStep(steps.reducedNumerator, "");
+        setStep(steps.reducedDenominator, "");
     }
 }
 
-void showFilledBoxes(ui::Form& form, int first, int last) {
-    for (int index = first; index <= last; ++index)
-        box(form, index).setVisible(!fraction::trimmed(captionOf(form, index)).empty());
+void showSolvedRow(const StepRow& row, bool numeratorToo) {
+    for (ui::Label* box : row.boxes)
+        box->setVisible(!fraction::trimmed(box->caption()).empty());
+    const ResultSteps& steps = row.result;
+    matchSign(steps.wholeSign, steps.whole);
+    matchSign(steps.reducedSign, steps.reducedNumerator);
+    if (numeratorToo)
+        matchSign(steps.numeratorSign, steps.numerator);
 }
 
-void setBoxesShown(ui::Form& form, int first, int last, bool shown) {
-    for (int index = first; index <= last; ++index)
-        box(form, index).setVisible(shown);
-}
-
-void setSignsShown(ui::Form& form, std::initializer_list<int> signs, bool shown) {
-    for (int sign : signs)
-        form.label("Label2", sign).setVisible(shown);
-}
-
-void matchSigns(ui::Form& form, std::initializer_list<SignPair> pairs) {
-    for (const SignPair& pair : pairs)
-        form.label("Label2", pair.sign).setVisible(ui::shown(box(form, pair.box)));
+void hideRow(const StepRow& row) {
+    for (ui::Label* box : row.boxes)
+        box->setVisible(false);
+    for (ui::Label* sign : row.signs)
+        sign->setVisible(false);
 }
 
 } // namespace screens

@@ -1,9 +1,10 @@
-// The step boxes of a worked solution: the bordered labels `Label1(i)` that hold the steps and the
-// "=" signs `Label2(i)` in front of them. Shared by the three worked-solution screens.
+// The step boxes of a worked solution: the bordered labels that hold the steps and the "=" signs in
+// front of them. Shared by the three worked-solution screens.
 #pragma once
 
-#include <initializer_list>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "ui/form.h"
 
@@ -13,31 +14,32 @@ namespace screens {
 // reduced numerator with N. They differ only for N = 0, where the numerator test drops the step.
 enum class DropTest { Denominator, Numerator };
 
-// The boxes, by index of `Label1`, of a result N over D and of the steps made from it.
-struct ResultBoxes {
-    int numerator, denominator;
-    int reducedNumerator, reducedDenominator;
-    int whole;
+// The end of a row: a result N over D, reduced, and as a whole number, each behind its sign.
+struct ResultSteps {
+    ui::Label &numeratorSign, &numerator, &denominator;
+    ui::Label &reducedSign, &reducedNumerator, &reducedDenominator;
+    ui::Label &wholeSign, &whole;
     DropTest drop;
 };
 
-// A "=" sign, by index of `Label2`, shown exactly when the step box after it is shown.
-struct SignPair {
-    int sign;
-    int box;
+// A row of steps: its boxes, shown as they are filled, and the signs hidden until it is solved.
+struct StepRow {
+    std::vector<ui::Label*> boxes;
+    std::vector<ui::Label*> signs;
+    ResultSteps result;
 };
 
-void setCaption(ui::Form& form, int box, std::string_view caption);
-std::string captionOf(const ui::Form& form, int box);
+// Sets the caption and fits it to its box.
+void setStep(ui::Label& box, std::string_view caption);
 
 // The whole-number result, then the reduction with its divisor in the reduced boxes' tooltips, then
 // the drop test. A result without a number (a product beyond the range of a double) gets neither.
-void fillResultSteps(ui::Form& form, const ResultBoxes& boxes);
+void fillResultSteps(const ResultSteps& steps);
 
-// Each of `Label1(first)` to `Label1(last)` shown exactly when its trimmed caption is not empty.
-void showFilledBoxes(ui::Form& form, int first, int last);
-void setBoxesShown(ui::Form& form, int first, int last, bool shown);
-void setSignsShown(ui::Form& form, std::initializer_list<int> signs, bool shown);
-void matchSigns(ui::Form& form, std::initializer_list<SignPair> pairs);
+// The row's boxes, each shown exactly when its trimmed caption is not empty; then the signs in front
+// of the whole number and the reduction (and of N when `numeratorToo`) shown with the box after them.
+void showSolvedRow(const StepRow& row, bool numeratorToo);
+// Every box and sign of the row hidden.
+void hideRow(const StepRow& row);
 
 } // namespace screens

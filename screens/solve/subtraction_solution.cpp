@@ -1,6 +1,7 @@
-#include "screens/solve/subtraction_solution.h"
-
+// The screen `frmqam`: the pupil types a difference of two fractions and reads its solution step by
+// step.
 #include "screens/solve/solve_layout.h"
+#include "screens/solve/sum_solution.h"
 
 namespace screens {
 
@@ -14,8 +15,6 @@ constexpr auto kField = field("Text1", ui::kYellow, kFieldBack, ui::trad(18, tru
 constexpr auto kStep = step(kBack).rtl();
 constexpr auto kSolveButton = button("", texts::kSolve, kButtonBack, ui::msSans(8.25, true)).size(1335, 555);
 constexpr auto kNavigation = button("", "", kButtonBack, ui::arial(20.25, true)).size(1335, 675);
-constexpr std::string_view kInverseSum = "البسط الأول + المعكوس الجمعي للبسط الثاني";
-constexpr std::string_view kCrossDifference = "حاصل ضرب الطرفين - حاصل ضرب الوسطين";
 
 constexpr ui::Row kScreen[] = {
     kField.idx(0).says(texts::kFieldNames[0]).pos(10440, 1740).tabAt(0),
@@ -26,7 +25,7 @@ constexpr ui::Row kScreen[] = {
     kSign.idx(1).pos(8760, 2100).text("="),
 
     // Upper row: the difference as a sum with the additive inverse, over the common denominator.
-    kStep.idx(0).at(6300, 1740, 2475, 615).tip(kInverseSum),
+    kStep.idx(0).at(6300, 1740, 2475, 615).tip(texts::kInverseSum),
     kStep.idx(1).at(6300, 2400, 2475, 615).tip(texts::kAlikeDenominators),
     kSign.idx(2).pos(5940, 2100).text("=").hidden(),
     kStep.idx(2).at(4620, 1740, 1395, 615).tip(texts::kNumeratorSum),
@@ -39,10 +38,10 @@ constexpr ui::Row kScreen[] = {
 
     // Lower row, by cross multiplication.
     kSign.idx(5).pos(11340, 4140).text("=").hidden(),
-    kStep.idx(7).at(8220, 3780, 3135, 615).tip(kCrossDifference),
+    kStep.idx(7).at(8220, 3780, 3135, 615).tip(texts::kCrossDifference),
     kStep.idx(8).at(8220, 4440, 3135, 615).tip(texts::kDenominatorProduct),
     kSign.idx(6).pos(7860, 4140).text("=").hidden(),
-    kStep.idx(9).at(5460, 3780, 2415, 615).tip(kCrossDifference),
+    kStep.idx(9).at(5460, 3780, 2415, 615).tip(texts::kCrossDifference),
     kStep.idx(10).at(5460, 4440, 2415, 615).tip(texts::kDenominatorProduct),
     kSign.idx(7).pos(5040, 4140).text("=").hidden(),
     kStep.idx(11).at(3780, 3780, 1335, 615).tip(texts::kNumeratorSum),
@@ -95,8 +94,11 @@ constexpr auto kLayout = withPanel(kScreen, mixedPanel(kPanel));
 
 } // namespace
 
-SubtractionSolution::SubtractionSolution()
-    : SumSolution(kName, "الطرح  اكتب انت الأسئلة لتشاهد الاجابة", ui::rgb(0x000080), kLayout, kSubtraction,
-                  "2") {}
+constexpr SumSettings kSubtractionSolution{.name = kSubtractionSolutionName,
+                                           .caption = texts::kSubtractionTitle,
+                                           .back = ui::rgb(0x000080),
+                                           .layout = kLayout,
+                                           .rule = kSubtraction,
+                                           .panelDenominatorReset = "2"};
 
 } // namespace screens

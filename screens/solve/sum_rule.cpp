@@ -9,18 +9,17 @@ namespace screens {
 namespace {
 
 // The additive inverse of c as the difference's upper row writes it.
-std::string inverseTerm(std::string_view c) {
-    const double second = fraction::value(c);
-    const std::string inverse = fraction::numberText(0 - second);
-    return second >= 0 ? "(" + inverse + ")" : inverse;
+std::string inverseTerm(double c) {
+    const std::string inverse = fraction::numberText(0 - c);
+    return c >= 0 ? "(" + inverse + ")" : inverse;
 }
 
 } // namespace
 
 double combined(const SumRule& rule, double x, double y) { return x + rule.sign * y; }
 
-std::string commonNumeratorStep(const SumRule& rule, std::string_view a, std::string_view c) {
-    const std::string second = rule.sign > 0 ? fraction::bracketed(c) : inverseTerm(c);
+std::string commonNumeratorStep(const SumRule& rule, std::string_view a, std::string_view c, double cNumber) {
+    const std::string second = rule.sign > 0 ? fraction::bracketed(c) : inverseTerm(cNumber);
     return fraction::bracketed(a) + std::string(step_text::kPlus) + second;
 }
 

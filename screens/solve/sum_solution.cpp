@@ -1,96 +1,96 @@
 #include "screens/solve/sum_solution.h"
 
 #include "fraction/fraction.h"
-#include "screens/solve/solve_texts.h"
 #include "screens/common/input.h"
-#include "screens/solve/step_boxes.h"
 
 namespace screens {
 
-namespace {
+SumSolution::SumSolution(const SumSettings& settings)
+    : SolutionScreen(settings.name, settings.caption, settings.back, settings.layout,
+                     settings.panelDenominatorReset),
+      rule_(settings.rule), parts_(bindParts()) {
+    bindProblem(parts_.problem, [this](ui::TextBox& field) { problemChanged(field); });
+    onClick(parts_.overCommonDenominator, [this](int) { solveOverCommonDenominator(); });
+    onClick(parts_.byCrossMultiplication, [this](int) { solveByCrossMultiplication(); });
+}
 
-constexpr std::string_view kFields = "Text1";
-enum Field { kA = 0, kB = 1, kC = 2, kD = 3 };
-// The hidden bracketed copies of a, b, c, d.
-constexpr int kCopies[] = {16, 17, 18, 19};
-
-using namespace sum_steps;
-
-constexpr ResultBoxes kCommonResult{.numerator = kCommonSum,
-                                    .denominator = kCommonSumDenominator,
-                                    .reducedNumerator = 4,
-                                    .reducedDenominator = 5,
-                                    .whole = 6,
-                                    .drop = DropTest::Denominator};
-constexpr ResultBoxes kCrossResult{.numerator = kCrossSum,
-                                   .denominator = kCrossSumDenominator,
-                                   .reducedNumerator = 13,
-                                   .reducedDenominator = 14,
-                                   .whole = 15,
-                                   .drop = DropTest::Numerator};
-
-} // namespace
-
-SumSolution::SumSolution(std::string_view name, std::string_view caption, ui::Color back,
-                         std::span<const ui::Row> layout, const SumRule& rule,
-                         std::string_view panelDenominatorReset)
-    : SolutionScreen(name, caption, back, layout, panelDenominatorReset), rule_(rule) {
-    bindProblem(kFields, [this](int index) { problemChanged(index); });
-    onClick("Command1", [this](int) { solveOverCommonDenominator(); });
-    onClick("Command2", [this](int) { solveByCrossMultiplication(); });
+SumSolution::Parts SumSolution::bindParts() {
+    return {
+        .problem = problem("Text1", {16, 17, 18, 19}),
+        .overCommonDenominator = button("Command1"),
+        .byCrossMultiplication = button("Command2"),
+        .commonNumerators = step(0),
+        .commonDenominator = step(1),
+        .common = {.boxes = labels("Label1", {0, 1, 2, 3, 4, 5, 6}),
+                   .signs = labels("Label2", {2, 3, 4}),
+                   .result = {sign(2), step(2), step(3), sign(3), step(4), step(5), sign(4), step(6),
+                              DropTest::Denominator}},
+        .crossProducts = step(7),
+        .crossDenominators = step(8),
+        .crossProductValues = step(9),
+        .crossDenominatorValue = step(10),
+        .crossSign = sign(5),
+        .crossValuesSign = sign(6),
+        .cross = {.boxes = labels("Label1", {7, 8, 9, 10, 11, 12, 13, 14, 15}),
+                  .signs = labels("Label2", {5, 6, 7, 8, 9}),
+                  .result = {sign(7), step(11), step(12), sign(8), step(13), step(14), sign(9), step(15),
+                             DropTest::Numerator}},
+    };
 }
 
 // Any change of the problem hides the whole solution and picks the solve button that fits it.
-void SumSolution::problemChanged(int index) {
-    filterInput(textBox(kFields, index));
-    checkDenominators(kFields, kB, kD);
-    setBoxesShown(*this, 0, 15, false);
-    setSignsShown(*this, {2, 3, 4, 5, 6, 7, 8, 9}, false);
-    copyBracketed(kFields, kCopies);
-    const bool common = fraction::sameDenominator(textBox(kFields, kB).value(), textBox(kFields, kD).value());
-    button("Command1").setEnabled(common);
-    button("Command2").setEnabled(!common);
+void SumSolution::problemChanged(ui::TextBox& field) {
+    const Problem& p = parts_.problem;
+    filterInput(field);
+    checkDenominators(p.b, p.d);
+    hideRow(parts_.common);
+    hideRow(parts_.cross);
+    copyBracketed(p);
+    const bool common = fraction::sameDenominator(p.b.value(), p.d.value());
+    parts_.overCommonDenominator.setEnabled(common);
+    parts_.byCrossMultiplication.setEnabled(!common);
     explain(texts::kPressPrompt);
 }
 
 void SumSolution::solveOverCommonDenominator() {
+    const Problem& p = parts_.problem;
+    const ResultSteps& result = parts_.common.result;
     explain(texts::kPressPrompt);
-    if (!complete(kFields))
+    if (!complete(p))
         return;
-    const std::string b = trimmedText(kFields, kB);
-    setCaption(*this, kCommonDenominator, b);
-    setCaption(*this, kCommonSumDenominator, b);
-    setCaption(*this, kCommonSum,
-               fraction::numberText(combined(rule_, valueOf(kFields, kA), valueOf(kFields, kC))));
-    setSignsShown(*this, {2}, true);
-    setCaption(*this, kCommonNumerators,
-               commonNumeratorStep(rule_, trimmedText(kFields, kA), trimmedText(kFields, kC)));
-    fillResultSteps(*this, kCommonResult);
-    showFilledBoxes(*this, 0, 6);
-    matchSigns(*this, {{4, 6}, {3, 4}});
+    const std::string b = fraction::trimmed(p.b.value());
+    setStep(parts_.commonDenominator, b);
+    setStep(result.denominator, b);
+    setStep(result.numerator, fraction::numberText(combined(rule_, p.a.number(), p.c.number())));
+    result.numeratorSign.setVisible(true);
+    setStep(parts_.commonNumerators, commonNumeratorStep(rule_, fraction::trimmed(p.a.value()),
+                                                         fraction::trimmed(p.c.value()), p.c.number()));
+    fillResultSteps(result);
+    showSolvedRow(parts_.common, false);
 }
 
 void SumSolution::solveByCrossMultiplication() {
+    const Problem& p = parts_.problem;
+    const ResultSteps& result = parts_.cross.result;
     explain(texts::kPressPrompt);
-    if (!complete(kFields))
+    if (!complete(p))
         return;
-    const double a = valueOf(kFields, kA), b = valueOf(kFields, kB);
-    const double c = valueOf(kFields, kC), d = valueOf(kFields, kD);
-    const auto copy = [this](int field) { return captionOf(*this, kCopies[field]); };
-    const auto denominatorText = [&](int field) {
-        return rule_.bracketedDenominators ? copy(field) : trimmedText(kFields, field);
+    const double a = p.a.number(), b = p.b.number(), c = p.c.number(), d = p.d.number();
+    const auto denominatorText = [&](const ui::TextBox& field, const ui::Label& copy) {
+        return rule_.bracketedDenominators ? copy.caption() : fraction::trimmed(field.value());
     };
-    setCaption(*this, kCrossDenominators,
-               denominatorText(kB) + std::string(texts::kDenominators) + denominatorText(kD));
-    setCaption(*this, kCrossDenominatorValue, fraction::numberText(b * d));
-    setCaption(*this, kCrossSumDenominator, fraction::numberText(b * d));
-    setCaption(*this, kCrossSum, fraction::numberText(combined(rule_, a * d, b * c)));
-    setSignsShown(*this, {5, 6, 7}, true);
-    setCaption(*this, kCrossProducts, crossProductStep(rule_, copy(kA), copy(kB), copy(kC), copy(kD)));
-    setCaption(*this, kCrossProductValues, productsStep(rule_, a * d, c * b));
-    fillResultSteps(*this, kCrossResult);
-    showFilledBoxes(*this, 7, 15);
-    matchSigns(*this, {{9, 15}, {8, 13}, {7, 11}});
+    setStep(parts_.crossDenominators, denominatorText(p.b, p.bCopy) + std::string(texts::kDenominators) +
+                                          denominatorText(p.d, p.dCopy));
+    setStep(parts_.crossDenominatorValue, fraction::numberText(b * d));
+    setStep(result.denominator, fraction::numberText(b * d));
+    setStep(result.numerator, fraction::numberText(combined(rule_, a * d, b * c)));
+    for (ui::Label* sign : {&parts_.crossSign, &parts_.crossValuesSign, &result.numeratorSign})
+        sign->setVisible(true);
+    setStep(parts_.crossProducts, crossProductStep(rule_, p.aCopy.caption(), p.bCopy.caption(),
+                                                   p.cCopy.caption(), p.dCopy.caption()));
+    setStep(parts_.crossProductValues, productsStep(rule_, a * d, c * b));
+    fillResultSteps(result);
+    showSolvedRow(parts_.cross, true);
 }
 
 } // namespace screens

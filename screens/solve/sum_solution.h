@@ -1,42 +1,51 @@
-// The addition and subtraction worked-solution screens: a problem a/b ± c/d in `Text1(0..3)`, solved
-// over the common denominator (upper row, `Command1`) or by cross multiplication (lower row,
-// `Command2`); only the button that fits the typed denominators is enabled.
+// The addition and subtraction worked-solution screens, one engine set up by each screen's settings:
+// a problem a/b ± c/d, solved over the common denominator (upper row) or by cross multiplication
+// (lower row); only the solve button that fits the typed denominators is enabled.
 #pragma once
 
 #include "screens/solve/solution_screen.h"
+#include "screens/solve/step_boxes.h"
 #include "screens/solve/sum_rule.h"
 
 namespace screens {
 
-// The step boxes `Label1(i)` of the two rows, as both screens' layout tables number them.
-namespace sum_steps {
-enum : int {
-    // Over the common denominator: "a + c" over b, then N over D, reduced, whole.
-    kCommonNumerators = 0,
-    kCommonDenominator = 1,
-    kCommonSum = 2,
-    kCommonSumDenominator = 3,
-    // By cross multiplication: "a × d + b × c" over "b × d", their products, then N over D.
-    kCrossProducts = 7,
-    kCrossDenominators = 8,
-    kCrossProductValues = 9,
-    kCrossDenominatorValue = 10,
-    kCrossSum = 11,
-    kCrossSumDenominator = 12,
+struct SumSettings {
+    std::string_view name, caption;
+    ui::Color back;
+    std::span<const ui::Row> layout; // the same object names on both screens
+    SumRule rule;
+    std::string_view panelDenominatorReset;
 };
-} // namespace sum_steps
+
+// The two screens' settings, each with its layout table.
+inline constexpr std::string_view kAdditionSolutionName = "frmqaa";
+inline constexpr std::string_view kSubtractionSolutionName = "frmqam";
+extern const SumSettings kAdditionSolution;
+extern const SumSettings kSubtractionSolution;
 
 class SumSolution : public SolutionScreen {
-  protected:
-    SumSolution(std::string_view name, std::string_view caption, ui::Color back,
-                std::span<const ui::Row> layout, const SumRule& rule, std::string_view panelDenominatorReset);
+  public:
+    explicit SumSolution(const SumSettings& settings);
 
   private:
-    void problemChanged(int index);
+    struct Parts {
+        Problem problem;
+        ui::Button &overCommonDenominator, &byCrossMultiplication;
+        // Over the common denominator: "a + c" over b, then N over D, reduced, whole.
+        ui::Label &commonNumerators, &commonDenominator;
+        StepRow common;
+        // By cross multiplication: "d×a + c×b" over "b × d", their products, then N over D.
+        ui::Label &crossProducts, &crossDenominators, &crossProductValues, &crossDenominatorValue;
+        ui::Label &crossSign, &crossValuesSign; // the "=" in front of the row and of the products
+        StepRow cross;
+    };
+    Parts bindParts();
+    void problemChanged(ui::TextBox& field);
     void solveOverCommonDenominator();
     void solveByCrossMultiplication();
 
-    const SumRule& rule_;
+    const SumRule rule_;
+    Parts parts_;
 };
 
 } // namespace screens

@@ -1,9 +1,8 @@
 #include <array>
 
 #include "tools/screenshots/camera.h"
-#include "screens/solve/subtraction_solution.h"
 #include "screens/solve/multiply_divide_solution.h"
-#include "screens/solve/addition_solution.h"
+#include "screens/solve/sum_solution.h"
 #include "ui/form.h"
 
 namespace shots {
@@ -34,8 +33,8 @@ void sumScreen(const Camera& camera, std::string_view name, const std::array<con
 } // namespace
 
 void solveScreens(const Camera& camera) {
-    sumScreen(camera, screens::AdditionSolution::kName, {"3", "4", "5", "4"}, {"1", "6", "3", "4"});
-    sumScreen(camera, screens::SubtractionSolution::kName, {"1", "4", "-3", "4"}, {"5", "6", "1", "4"});
+    sumScreen(camera, screens::kAdditionSolutionName, {"3", "4", "5", "4"}, {"1", "6", "3", "4"});
+    sumScreen(camera, screens::kSubtractionSolutionName, {"1", "4", "-3", "4"}, {"5", "6", "1", "4"});
     ui::Form& both = ui::forms::show(screens::MultiplyDivideSolution::kName);
     solveProblem(both, "Text1", {"2", "3", "9", "4"}, "Command2", 13);
     solveProblem(both, "Text3", {"-1", "2", "3", "4"}, "Command1", 21);
