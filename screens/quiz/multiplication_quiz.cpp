@@ -118,20 +118,20 @@ constexpr PanelWidgets kTimesWholeUpperPanel = [] {
 // denominator, by value below and by size above; the reduced pair's second half is one of its terms.
 // clang-format off
 constexpr Step kLowerPlan[] = {
-    {.guard = {}, .typed = {0, 1}, .expected = {6, 7}, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {}, .typed = {1, -1}, .expected = {7, -1}, .kind = Comparison::NumberValue, .weight = 0.5},
-    {.guard = {.shown = 4}, .typed = {4, -1}, .expected = {10, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = 2}, .typed = {2, 3}, .expected = {6, 7}, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {.shown = 2, .hidden = 4}, .typed = {2, -1}, .expected = {8, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator}, .kind = Comparison::NumberValue, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult, .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator, .hidden = Term::Whole}, .typed = {Term::ReducedNumerator}, .expected = {Term::ReducedNumerator}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
 // clang-format on
 // clang-format off
 constexpr Step kUpperPlan[] = {
-    {.guard = {}, .typed = {9, 8}, .expected = {13, 14}, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {}, .typed = {8, -1}, .expected = {14, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = 5}, .typed = {5, -1}, .expected = {17, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = 7}, .typed = {7, 6}, .expected = {13, 14}, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {.shown = 6, .hidden = 5}, .typed = {6, -1}, .expected = {16, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult, .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedDenominator, .hidden = Term::Whole}, .typed = {Term::ReducedDenominator}, .expected = {Term::ReducedDenominator}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
 // clang-format on
 
