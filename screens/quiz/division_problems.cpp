@@ -21,7 +21,9 @@ Solution solveUpper(const Problem& p) {
     return {{{Term::CopyNumerator, text(p.a)},
              {Term::CopyDenominator, text(p.b)},
              {Term::ReciprocalDenominator, text(p.c)},
-             {Term::ReciprocalNumerator, "1"}}, text(p.a), text(p.c * p.b)};
+             {Term::ReciprocalNumerator, "1"}},
+            text(p.a),
+            text(p.c * p.b)};
 }
 
 Problem lowerLevel2(int l7, int l8) { return multiplication::signedLower(l7, l8, 15); }

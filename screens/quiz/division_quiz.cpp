@@ -46,7 +46,7 @@ constexpr ui::Row kLayout[] = {
     kNew.called("Command5").at(10260, 360, 1035, 495).tabAt(22),
     kNew.called("Command6").at(10260, 360, 1035, 495).hidden().tabAt(23),
     kNewFrame.called("Shape5").at(10140, 240, 1275, 735),
-    // One line of the instruction is taller than 315 twips: the label reaches down to the boxes.
+    // Tall enough for one line of the instruction: the label reaches down to the boxes.
     kInstruction.called("Label5").withFont(ui::arial(15.75, true)).at(5040, 660, 4275, 420),
     kNumber.idx(21).text("2").at(10620, 1080, 735, 495),
     kNumber.idx(20).text("5").at(10620, 1620, 735, 495),
@@ -115,7 +115,7 @@ constexpr ui::Row kLayout[] = {
     kNumber.idx(24).text("3").at(8580, 6240, 795, 495).hidden(),
     kNumber.idx(23).text("1").at(8580, 6780, 795, 495).hidden(),
     kEquals.idx(4).at(8220, 6480, 375, 555).hidden(),
-    // 60 twips wider on each side than 1335, so that "-14 × 16" stays on one line.
+    // Wide enough that "-14 × 16" stays on one line.
     kNumber.idx(4).text("2×3").at(6780, 6240, 1455, 495).hidden(),
     kNumber.idx(5).text("4×1").at(6780, 6780, 1455, 495).hidden(),
     kEquals.idx(5).at(6480, 6480, 375, 675).hidden(),
@@ -185,21 +185,30 @@ constexpr Terms kDividend{Term::A, Term::B};
 // clang-format off
 constexpr Step kLowerPlan[] = {
     {.guard = {}, .typed = kCopy, .expected = kDividend, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {}, .typed = kReciprocal, .expected = {Term::D, Term::C}, .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {}, .typed = kReciprocal, .expected = {Term::D, Term::C},
+     .kind = Comparison::FractionSize, .weight = 0.5},
     {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {.shown = Term::ReducedNumerator}, .typed = {Term::ReducedNumerator}, .expected = {Term::ReducedNumerator}, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult,
+     .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = {Term::ReducedNumerator},
+     .expected = {Term::ReducedNumerator}, .kind = Comparison::WholeText, .weight = 0.5},
 };
 // clang-format on
 // clang-format off
 constexpr Step kUpperPlan[] = {
     {.guard = {}, .typed = kCopy, .expected = kDividend, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {}, .typed = kReciprocal, .expected = {Term::None, Term::C}, .kind = Comparison::UnitOverWhole, .weight = 0.5},
-    {.guard = {}, .typed = {Term::Numerator}, .expected = {Term::Numerator}, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator}, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kReduced, .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {}, .typed = kReciprocal, .expected = {Term::None, Term::C},
+     .kind = Comparison::UnitOverWhole, .weight = 0.5},
+    {.guard = {}, .typed = {Term::Numerator}, .expected = {Term::Numerator},
+     .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator},
+     .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kReduced,
+     .kind = Comparison::FractionSize, .weight = 0.5},
 };
 // clang-format on
 

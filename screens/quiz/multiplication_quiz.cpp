@@ -41,8 +41,8 @@ constexpr ui::Row kLayout[] = {
     kButton.called("Command4").text("مسح").at(540, 2820, 1335, 615).tabAt(13),
     kFrame.called("Shape4").at(420, 2700, 1575, 855),
     // Upper panel: a fraction times a whole number, the answer boxes, the solution row.
-    // Drawn with the Arabic letters at hand the instruction needs about 4200 twips, not 2955: the
-    // label reaches further left over empty ground, so it stays on one line.
+    // The instruction needs more room in the Arabic font at hand: the label reaches further left over
+    // empty ground, so it stays on one line.
     kInstruction.called("Label5").withFont(ui::arial(15.75, true)).at(7500, 660, 4335, 495),
     kNew.called("Command5").at(10380, 1320, 1035, 495).tabAt(12),
     kNew.called("Command6").at(10380, 1320, 1035, 495).hidden().tabAt(11),
@@ -119,19 +119,27 @@ constexpr PanelWidgets kTimesWholeUpperPanel = [] {
 // clang-format off
 constexpr Step kLowerPlan[] = {
     {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator}, .kind = Comparison::NumberValue, .weight = 0.5},
-    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {.shown = Term::ReducedNumerator, .hidden = Term::Whole}, .typed = {Term::ReducedNumerator}, .expected = {Term::ReducedNumerator}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator},
+     .kind = Comparison::NumberValue, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult,
+     .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator, .hidden = Term::Whole}, .typed = {Term::ReducedNumerator},
+     .expected = {Term::ReducedNumerator}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
 // clang-format on
 // clang-format off
 constexpr Step kUpperPlan[] = {
     {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator}, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {.shown = Term::ReducedDenominator, .hidden = Term::Whole}, .typed = {Term::ReducedDenominator}, .expected = {Term::ReducedDenominator}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator},
+     .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult,
+     .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedDenominator, .hidden = Term::Whole}, .typed = {Term::ReducedDenominator},
+     .expected = {Term::ReducedDenominator}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
 // clang-format on
 

@@ -61,18 +61,24 @@ inline constexpr PanelWidgets kUpperPanel{.problem = {21, 20, 19, 18},
 // clang-format off
 inline constexpr Step kSumLowerPlan[] = {
     {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 1},
-    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {.shown = Term::ReducedNumerator}, .typed = {Term::ReducedDenominator}, .expected = {Term::ReducedDenominator}, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult,
+     .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = {Term::ReducedDenominator},
+     .expected = {Term::ReducedDenominator}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::WholeText, .weight = 0.5},
 };
 // clang-format on
 // The upper panel asks for the whole number before the reduced pair.
 // clang-format off
 inline constexpr Step kSumUpperPlan[] = {
     {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 1},
-    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {.shown = Term::ReducedDenominator}, .typed = {Term::ReducedDenominator}, .expected = {Term::ReducedDenominator}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult,
+     .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedDenominator}, .typed = {Term::ReducedDenominator},
+     .expected = {Term::ReducedDenominator}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
 // clang-format on
 

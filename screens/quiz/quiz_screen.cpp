@@ -83,8 +83,9 @@ QuizScreen::QuizScreen(const QuizSettings& settings)
     : Form(settings.name, settings.caption, 11880, 8490, settings.background), settings_(settings),
       parts_(buildParts()) {
     bindEvents();
-    addSpokenText(
-        [this] { return kScoreText + parts_.tally.right.caption() + kOutOfText + parts_.tally.attempts.caption(); });
+    addSpokenText([this] {
+        return kScoreText + parts_.tally.right.caption() + kOutOfText + parts_.tally.attempts.caption();
+    });
     addSpokenText([this] { return kStarsText + text(static_cast<double>(litStars())); });
 }
 
@@ -245,7 +246,8 @@ const PanelParts& QuizScreen::panelMadeBy(const ui::Button& newButton) const {
 
 // Enter makes a new problem only while this is true, so it never throws away a typed answer.
 bool QuizScreen::answersEmpty(const PanelParts& panel) {
-    return std::ranges::all_of(panel.answerBoxes, [](const ui::TextBox* box) { return box->value().empty(); });
+    return std::ranges::all_of(panel.answerBoxes,
+                               [](const ui::TextBox* box) { return box->value().empty(); });
 }
 
 bool QuizScreen::runs(const PanelParts& panel, const Guard& guard) {
@@ -264,7 +266,8 @@ void QuizScreen::mark(const PanelParts& panel, const Step& step) {
         return label ? label->caption() : std::string();
     };
     const std::string typedTexts[] = {typed(step.typed.numerator), typed(step.typed.denominator)};
-    const std::string expectedTexts[] = {expected(step.expected.numerator), expected(step.expected.denominator)};
+    const std::string expectedTexts[] = {expected(step.expected.numerator),
+                                         expected(step.expected.denominator)};
     // The right count rises first, so the reward check it runs still sees the old attempt count.
     if (isRight(step.kind, {typedTexts[0], typedTexts[1]}, {expectedTexts[0], expectedTexts[1]}))
         addToScore(parts_.tally.right, step.weight);
@@ -300,7 +303,7 @@ void QuizScreen::rewardCheck() {
         lightStar();
 }
 
-// The first hidden star lights; once the first 49 all shine, the last one does.
+// The first hidden star lights; once all the others shine, the last one does.
 void QuizScreen::lightStar() {
     static constexpr auto kOrder = [] {
         std::array<int, kStars> order{};

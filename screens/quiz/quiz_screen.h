@@ -1,8 +1,9 @@
 // The engine shared by the test screens: two panels, each making problems from the tick counters at
 // one of two levels, marking the pupil's answers step by step and revealing the solution; a score of
 // right steps over attempted steps; reward stars while the success rate stays above four fifths.
-// Each screen is this class configured by a QuizSettings: its layout table, its formulas and
-// solution texts, its marking plans and a few switches.
+// Each screen is this class configured by a QuizSettings: its layout table and which of its widgets
+// play which part, its formulas and solution texts, its marking plans and a few switches. The parts
+// are bound once, when the screen is built; handlers and plans speak of them by their role.
 #pragma once
 
 #include <array>
@@ -31,19 +32,19 @@ struct IndexPair {
 
 // Which widgets of the layout play a panel's parts: indexes of Label1, Label2 and Text1.
 struct PanelWidgets {
-    std::array<int, 4> problem; // Label1 of a, b, c, d; -1 where the panel has no such number
-    int n, d;                   // Label1 of the result before reduction
-    IndexPair reduced;          // Label1
-    int whole;                  // Label1
-    IndexPair working, copy, reciprocal; // Label1 a solution writes besides N and D
-    IndexPair resultBoxes, reducedBoxes; // Text1
-    int wholeBox;                        // Text1
+    std::array<int, 4> problem;           // Label1 of a, b, c, d; -1 where the panel has no such number
+    int n, d;                             // Label1 of the result before reduction
+    IndexPair reduced;                    // Label1
+    int whole;                            // Label1
+    IndexPair working, copy, reciprocal;  // Label1 a solution writes besides N and D
+    IndexPair resultBoxes, reducedBoxes;  // Text1
+    int wholeBox;                         // Text1
     IndexPair copyBoxes, reciprocalBoxes; // Text1
-    int reducedSign, wholeSign;          // Label2 in front of the reduced pair and whole box
-    std::span<const int> answerBoxes;    // Text1 emptied for a new problem
-    std::span<const int> rowLabels;      // Label1 of the solution row
-    std::span<const RowSign> rowSigns;   // Label2 of the solution row
-    std::string_view evaluate;           // the panel's evaluate button
+    int reducedSign, wholeSign;           // Label2 in front of the reduced pair and whole box
+    std::span<const int> answerBoxes;     // Text1 emptied for a new problem
+    std::span<const int> rowLabels;       // Label1 of the solution row
+    std::span<const RowSign> rowSigns;    // Label2 of the solution row
+    std::string_view evaluate;            // the panel's evaluate button
 };
 
 struct PanelSettings {
@@ -72,7 +73,7 @@ struct QuizSettings {
     ui::Color background;
     std::span<const ui::Row> layout; // every widget but the stars
     StarGroups stars;
-    int bound1, bound2; // Label7 counts modulo bound1, Label8 modulo bound2
+    int bound1, bound2; // the first tick counter counts modulo bound1, the second modulo bound2
     PanelSettings upper, lower;
     WholeRule rule;
     bool everyFourthGate;
@@ -100,8 +101,8 @@ struct SignPart {
 // A panel's widgets by their part, bound once when the screen is built.
 struct PanelParts {
     const PanelSettings& settings;
-    std::array<ui::Label*, kTerms> labels{}; // by term; null where the panel has no such label
-    std::array<ui::TextBox*, kTerms> boxes{}; // by term; null where the panel has no such box
+    std::array<ui::Label*, kTerms> labels{};  // by term; null for None and where the panel has none
+    std::array<ui::TextBox*, kTerms> boxes{}; // by term; null for None and where the panel has none
     ui::Label& reducedSign;
     ui::Label& wholeSign;
     std::vector<ui::TextBox*> answerBoxes{}; // emptied for a new problem
@@ -118,9 +119,9 @@ struct PanelParts {
 struct Parts {
     std::array<PanelParts, 2> panels; // upper, lower
     Tally tally;
-    std::array<ui::Timer*, 2> tickers;  // advance the tick counters
-    std::array<QWidget*, 2> levels;     // the options of level 1 and level 2
-    std::vector<ui::Image*> stars;      // in index order
+    std::array<ui::Timer*, 2> tickers; // advance the tick counters
+    std::array<QWidget*, 2> levels;    // the options of level 1 and level 2
+    std::vector<ui::Image*> stars;     // in index order
     ui::Button& clear;
     ui::Button& back;
     ui::Button& exit;
