@@ -174,10 +174,7 @@ constexpr PanelWidgets kOverFractionLowerPanel = [] {
     return panel;
 }();
 
-// The dividend copied is marked against the problem's first fraction, the divisor turned over against
-// the problem's second.
-constexpr Terms kCopy{Term::CopyNumerator, Term::CopyDenominator};
-constexpr Terms kReciprocal{Term::ReciprocalNumerator, Term::ReciprocalDenominator};
+// The dividend copied is marked against the problem's first fraction.
 constexpr Terms kDividend{Term::A, Term::B};
 
 // Every step is worth half a point. Above, everything is exact text but the 1 of the reciprocal

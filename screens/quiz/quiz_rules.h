@@ -24,27 +24,18 @@ constexpr int signFactor(int s) { return s % 2 == 0 ? 1 : -1; }
 // Makes a panel's problem from the two tick counters' values.
 using Formula = Problem (*)(int l7, int l8);
 
-// The terms of a panel's working, each shown in a label, typed in an answer box, or both: the
-// problem's numbers a, b, c, d; the result N over D before reduction; the reduced pair and the whole
-// number; the working pair; the division test's dividend copied and divisor turned over.
+// The terms of a panel's working, each shown in a label, typed in an answer box, or both.
+// clang-format off
 enum class Term {
     None,
-    A,
-    B,
-    C,
-    D,
-    Numerator,
-    Denominator,
-    ReducedNumerator,
-    ReducedDenominator,
-    Whole,
-    WorkingNumerator,
-    WorkingDenominator,
-    CopyNumerator,
-    CopyDenominator,
-    ReciprocalNumerator,
-    ReciprocalDenominator,
+    A, B, C, D,                                  // the problem's numbers
+    Numerator, Denominator,                      // the result N over D before reduction
+    ReducedNumerator, ReducedDenominator, Whole, // the result completed
+    WorkingNumerator, WorkingDenominator,        // the working pair
+    CopyNumerator, CopyDenominator,              // division: the dividend copied
+    ReciprocalNumerator, ReciprocalDenominator,  // division: the divisor turned over
 };
+// clang-format on
 inline constexpr size_t kTerms = static_cast<size_t>(Term::ReciprocalDenominator) + 1;
 
 // The text a solution writes in the label of a term.
@@ -86,6 +77,9 @@ struct Terms {
 inline constexpr Terms kResult{Term::Numerator, Term::Denominator};
 inline constexpr Terms kReduced{Term::ReducedNumerator, Term::ReducedDenominator};
 inline constexpr Terms kWhole{Term::Whole};
+inline constexpr Terms kWorking{Term::WorkingNumerator, Term::WorkingDenominator};
+inline constexpr Terms kCopy{Term::CopyNumerator, Term::CopyDenominator};
+inline constexpr Terms kReciprocal{Term::ReciprocalNumerator, Term::ReciprocalDenominator};
 
 // The answer boxes whose visibility decides whether a marking step runs: the box of `shown` must be
 // shown and that of `hidden` hidden (None: no condition).

@@ -118,29 +118,25 @@ PanelParts QuizScreen::bindPanel(const PanelSettings& settings) {
                      .wholeSign = label("Label2", w.wholeSign),
                      .evaluate = button(w.evaluate),
                      .newButtons = {&button(settings.newButtons[0]), &button(settings.newButtons[1])}};
-    // Each term's Label1 and Text1, -1 where the panel has none.
-    const std::tuple<Term, int, int> terms[] = {
-        {Term::A, w.problem[0], -1},
-        {Term::B, w.problem[1], -1},
-        {Term::C, w.problem[2], -1},
-        {Term::D, w.problem[3], -1},
-        {Term::Numerator, w.n, w.resultBoxes.numerator},
-        {Term::Denominator, w.d, w.resultBoxes.denominator},
-        {Term::ReducedNumerator, w.reduced.numerator, w.reducedBoxes.numerator},
-        {Term::ReducedDenominator, w.reduced.denominator, w.reducedBoxes.denominator},
-        {Term::Whole, w.whole, w.wholeBox},
-        {Term::WorkingNumerator, w.working.numerator, -1},
-        {Term::WorkingDenominator, w.working.denominator, -1},
-        {Term::CopyNumerator, w.copy.numerator, w.copyBoxes.numerator},
-        {Term::CopyDenominator, w.copy.denominator, w.copyBoxes.denominator},
-        {Term::ReciprocalNumerator, w.reciprocal.numerator, w.reciprocalBoxes.numerator},
-        {Term::ReciprocalDenominator, w.reciprocal.denominator, w.reciprocalBoxes.denominator},
-    };
-    for (const auto& [term, labelIndex, boxIndex] : terms) {
+    // Each pair of terms with its Label1 and Text1, -1 where the panel has none.
+    const std::tuple<Terms, IndexPair, IndexPair> pairs[] = {
+        {{Term::A, Term::B}, {w.problem[0], w.problem[1]}, {}},
+        {{Term::C, Term::D}, {w.problem[2], w.problem[3]}, {}},
+        {kResult, {w.n, w.d}, w.resultBoxes},
+        {kReduced, w.reduced, w.reducedBoxes},
+        {kWhole, {w.whole}, {w.wholeBox}},
+        {kWorking, w.working, {}},
+        {kCopy, w.copy, w.copyBoxes},
+        {kReciprocal, w.reciprocal, w.reciprocalBoxes}};
+    const auto bind = [&](Term term, int labelIndex, int boxIndex) {
         if (labelIndex >= 0)
             panel.labels[static_cast<size_t>(term)] = &label("Label1", labelIndex);
         if (boxIndex >= 0)
             panel.boxes[static_cast<size_t>(term)] = &textBox("Text1", boxIndex);
+    };
+    for (const auto& [terms, labels, boxes] : pairs) {
+        bind(terms.numerator, labels.numerator, boxes.numerator);
+        bind(terms.denominator, labels.denominator, boxes.denominator);
     }
     for (int box : w.answerBoxes)
         panel.answerBoxes.push_back(&textBox("Text1", box));
@@ -257,19 +253,11 @@ bool QuizScreen::runs(const PanelParts& panel, const Guard& guard) {
 }
 
 void QuizScreen::mark(const PanelParts& panel, const Step& step) {
-    const auto typed = [&panel](Term term) {
-        const ui::TextBox* box = panel.box(term);
-        return box ? box->value() : std::string();
-    };
-    const auto expected = [&panel](Term term) {
-        const ui::Label* label = panel.label(term);
-        return label ? label->caption() : std::string();
-    };
-    const std::string typedTexts[] = {typed(step.typed.numerator), typed(step.typed.denominator)};
-    const std::string expectedTexts[] = {expected(step.expected.numerator),
-                                         expected(step.expected.denominator)};
+    const std::string typed[] = {panel.typed(step.typed.numerator), panel.typed(step.typed.denominator)};
+    const std::string expected[] = {panel.written(step.expected.numerator),
+                                    panel.written(step.expected.denominator)};
     // The right count rises first, so the reward check it runs still sees the old attempt count.
-    if (isRight(step.kind, {typedTexts[0], typedTexts[1]}, {expectedTexts[0], expectedTexts[1]}))
+    if (isRight(step.kind, {typed[0], typed[1]}, {expected[0], expected[1]}))
         addToScore(parts_.tally.right, step.weight);
     addToScore(parts_.tally.attempts, step.weight);
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,19 +33,20 @@ struct IndexPair {
 
 // Which widgets of the layout play a panel's parts: indexes of Label1, Label2 and Text1.
 struct PanelWidgets {
-    std::array<int, 4> problem;           // Label1 of a, b, c, d; -1 where the panel has no such number
-    int n, d;                             // Label1 of the result before reduction
-    IndexPair reduced;                    // Label1
-    int whole;                            // Label1
-    IndexPair working, copy, reciprocal;  // Label1 a solution writes besides N and D
-    IndexPair resultBoxes, reducedBoxes;  // Text1
-    int wholeBox;                         // Text1
-    IndexPair copyBoxes, reciprocalBoxes; // Text1
-    int reducedSign, wholeSign;           // Label2 in front of the reduced pair and whole box
-    std::span<const int> answerBoxes;     // Text1 emptied for a new problem
-    std::span<const int> rowLabels;       // Label1 of the solution row
-    std::span<const RowSign> rowSigns;    // Label2 of the solution row
-    std::string_view evaluate;            // the panel's evaluate button
+    std::array<int, 4> problem;                // Label1 of a, b, c, d; -1 where the panel has no such number
+    int n, d;                                  // Label1 of the result before reduction
+    IndexPair reduced;                         // Label1
+    int whole;                                 // Label1
+    IndexPair resultBoxes, reducedBoxes;       // Text1
+    int wholeBox;                              // Text1
+    int reducedSign, wholeSign;                // Label2 in front of the reduced pair and whole box
+    std::span<const int> answerBoxes;          // Text1 emptied for a new problem
+    std::span<const int> rowLabels;            // Label1 of the solution row
+    std::span<const RowSign> rowSigns;         // Label2 of the solution row
+    std::string_view evaluate;                 // the panel's evaluate button
+    IndexPair working{};                       // Label1 a solution writes besides N and D
+    IndexPair copy{}, copyBoxes{};             // Label1 and Text1 of the dividend copied
+    IndexPair reciprocal{}, reciprocalBoxes{}; // Label1 and Text1 of the divisor turned over
 };
 
 struct PanelSettings {
@@ -113,6 +115,9 @@ struct PanelParts {
 
     ui::Label* label(Term term) const { return labels[static_cast<size_t>(term)]; }
     ui::TextBox* box(Term term) const { return boxes[static_cast<size_t>(term)]; }
+    // What is typed in a term's box, and written in its label; empty where the panel has none.
+    std::string typed(Term term) const { return box(term) ? box(term)->value() : std::string(); }
+    std::string written(Term term) const { return label(term) ? label(term)->caption() : std::string(); }
 };
 
 // The widgets a test screen's handlers act on.
