@@ -45,7 +45,8 @@ Solution solveLower(const Problem& p) {
     const int ad = p.a * p.d;
     const int bc = p.b * p.c;
     // A negative product keeps its own minus sign: "12 + -6".
-    return {{{4, text(ad) + std::string(step_text::kPlus) + text(bc)}, {5, text(p.b * p.d)}},
+    return {{{Term::WorkingNumerator, text(ad) + std::string(step_text::kPlus) + text(bc)},
+             {Term::WorkingDenominator, text(p.b * p.d)}},
             text(ad + bc),
             text(p.b * p.d)};
 }

@@ -37,8 +37,8 @@ constexpr ui::Row kLayout[] = {
     kButton.called("Command4").text("مسح").at(420, 2880, 1335, 675),
     kFrame.called("Shape4").at(300, 2760, 1575, 915),
     // Upper panel: the problem, the answer boxes, the solution row.
-    // Drawn 3195 wide from Left 8400; widened to the left, as the instruction needs more room in the
-    // Arabic font that stands in for Arial here.
+    // Widened to the left, as the instruction needs more room in the Arabic font that stands in for
+    // Arial here.
     kInstruction.called("Label5").withFont(ui::arial(15.75, true)).at(7320, 840, 4275, 495),
     kNumber.idx(21).text("2").at(9540, 1320, 735, 495),
     kNumber.idx(20).text("5").at(9540, 1860, 735, 495),

@@ -18,19 +18,24 @@ Problem upperLevel2(int l7, int l8) { return multiplication::signedUpper(l7, l8,
 // The dividend copy a over b and the reciprocal 1 over n, then a over n·b; a negative n keeps its
 // sign in the denominators.
 Solution solveUpper(const Problem& p) {
-    return {{{22, text(p.a)}, {18, text(p.b)}, {11, text(p.c)}, {12, "1"}}, text(p.a), text(p.c * p.b)};
+    return {{{Term::CopyNumerator, text(p.a)},
+             {Term::CopyDenominator, text(p.b)},
+             {Term::ReciprocalDenominator, text(p.c)},
+             {Term::ReciprocalNumerator, "1"}},
+            text(p.a),
+            text(p.c * p.b)};
 }
 
 Problem lowerLevel2(int l7, int l8) { return multiplication::signedLower(l7, l8, 15); }
 
 // The reciprocal d over c and the dividend copy a over b, then the products a·d over b·c.
 Solution solveLower(const Problem& p) {
-    return {{{23, text(p.c)},
-             {24, text(p.d)},
-             {25, text(p.b)},
-             {26, text(p.a)},
-             {4, productText(p.a, p.d)},
-             {5, productText(p.b, p.c)}},
+    return {{{Term::ReciprocalDenominator, text(p.c)},
+             {Term::ReciprocalNumerator, text(p.d)},
+             {Term::CopyDenominator, text(p.b)},
+             {Term::CopyNumerator, text(p.a)},
+             {Term::WorkingNumerator, productText(p.a, p.d)},
+             {Term::WorkingDenominator, productText(p.b, p.c)}},
             text(p.a * p.d),
             text(p.b * p.c)};
 }

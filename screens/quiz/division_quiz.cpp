@@ -46,7 +46,7 @@ constexpr ui::Row kLayout[] = {
     kNew.called("Command5").at(10260, 360, 1035, 495).tabAt(22),
     kNew.called("Command6").at(10260, 360, 1035, 495).hidden().tabAt(23),
     kNewFrame.called("Shape5").at(10140, 240, 1275, 735),
-    // One line of the instruction is taller than 315 twips: the label reaches down to the boxes.
+    // Tall enough for one line of the instruction: the label reaches down to the boxes.
     kInstruction.called("Label5").withFont(ui::arial(15.75, true)).at(5040, 660, 4275, 420),
     kNumber.idx(21).text("2").at(10620, 1080, 735, 495),
     kNumber.idx(20).text("5").at(10620, 1620, 735, 495),
@@ -115,7 +115,7 @@ constexpr ui::Row kLayout[] = {
     kNumber.idx(24).text("3").at(8580, 6240, 795, 495).hidden(),
     kNumber.idx(23).text("1").at(8580, 6780, 795, 495).hidden(),
     kEquals.idx(4).at(8220, 6480, 375, 555).hidden(),
-    // 60 twips wider on each side than 1335, so that "-14 × 16" stays on one line.
+    // Wide enough that "-14 × 16" stays on one line.
     kNumber.idx(4).text("2×3").at(6780, 6240, 1455, 495).hidden(),
     kNumber.idx(5).text("4×1").at(6780, 6780, 1455, 495).hidden(),
     kEquals.idx(5).at(6480, 6480, 375, 675).hidden(),
@@ -139,14 +139,24 @@ constexpr ui::Row kLayout[] = {
 // reveal shows them all; their "=" and "×" signs show with the row.
 constexpr int kAllUpperBoxes[] = {5, 6, 7, 8, 9, 10, 11, 12, 13};
 constexpr int kUpperRowLabels[] = {11, 12, 13, 14, 15, 16, 17, 18, 22};
-constexpr RowSign kUpperRowSigns[] = {{18}, {17}, {10, 15}, {9, 17}, {11, 13}};
+constexpr RowSign kUpperRowSigns[] = {
+    {18}, {17}, {10, Term::ReducedNumerator}, {9, Term::Whole}, {11, Term::Numerator}};
 constexpr int kAllLowerBoxes[] = {14, 15, 16, 17, 0, 1, 2, 3, 4};
 constexpr int kLowerRowLabels[] = {23, 24, 25, 26, 4, 5, 6, 7, 8, 9, 10};
-constexpr RowSign kLowerRowSigns[] = {{20}, {19}, {5, 6}, {6, 8}, {7, 10}, {4, 4}};
+constexpr RowSign kLowerRowSigns[] = {{20},
+                                      {19},
+                                      {5, Term::Numerator},
+                                      {6, Term::ReducedNumerator},
+                                      {7, Term::Whole},
+                                      {4, Term::WorkingNumerator}};
 
 constexpr PanelWidgets kOverWholeUpperPanel = [] {
     PanelWidgets panel = kUpperPanel;
     panel.problem = {21, 20, 19, -1};
+    panel.copy = {22, 18};
+    panel.reciprocal = {12, 11};
+    panel.copyBoxes = {10, 11};
+    panel.reciprocalBoxes = {12, 13};
     panel.answerBoxes = kAllUpperBoxes;
     panel.rowLabels = kUpperRowLabels;
     panel.rowSigns = kUpperRowSigns;
@@ -154,32 +164,48 @@ constexpr PanelWidgets kOverWholeUpperPanel = [] {
 }();
 constexpr PanelWidgets kOverFractionLowerPanel = [] {
     PanelWidgets panel = kLowerPanel;
+    panel.copy = {26, 25};
+    panel.reciprocal = {24, 23};
+    panel.copyBoxes = {17, 16};
+    panel.reciprocalBoxes = {15, 14};
     panel.answerBoxes = kAllLowerBoxes;
     panel.rowLabels = kLowerRowLabels;
     panel.rowSigns = kLowerRowSigns;
     return panel;
 }();
 
+// The dividend copied is marked against the problem's first fraction.
+constexpr Terms kDividend{Term::A, Term::B};
+
 // Every step is worth half a point. Above, everything is exact text but the 1 of the reciprocal
 // and the reduced pair; below, the stages are judged by value and the reciprocal by size.
 // clang-format off
 constexpr Step kLowerPlan[] = {
-    {.guard = {}, .typed = {17, 16}, .expected = {0, 1}, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {}, .typed = {15, 14}, .expected = {3, 2}, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {}, .typed = {0, 1}, .expected = {6, 7}, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {.shown = 2}, .typed = {2, 3}, .expected = {6, 7}, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {.shown = 4}, .typed = {4, -1}, .expected = {10, -1}, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {.shown = 2}, .typed = {2, -1}, .expected = {8, -1}, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {}, .typed = kCopy, .expected = kDividend, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {}, .typed = kReciprocal, .expected = {Term::D, Term::C},
+     .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult,
+     .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = {Term::ReducedNumerator},
+     .expected = {Term::ReducedNumerator}, .kind = Comparison::WholeText, .weight = 0.5},
 };
 // clang-format on
 // clang-format off
 constexpr Step kUpperPlan[] = {
-    {.guard = {}, .typed = {10, 11}, .expected = {21, 20}, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {}, .typed = {12, 13}, .expected = {-1, 19}, .kind = Comparison::UnitOverWhole, .weight = 0.5},
-    {.guard = {}, .typed = {9, -1}, .expected = {13, -1}, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {}, .typed = {8, -1}, .expected = {14, -1}, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {.shown = 5}, .typed = {5, -1}, .expected = {17, -1}, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {.shown = 7}, .typed = {7, 6}, .expected = {15, 16}, .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {}, .typed = kCopy, .expected = kDividend, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {}, .typed = kReciprocal, .expected = {Term::None, Term::C},
+     .kind = Comparison::UnitOverWhole, .weight = 0.5},
+    {.guard = {}, .typed = {Term::Numerator}, .expected = {Term::Numerator},
+     .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator},
+     .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kReduced,
+     .kind = Comparison::FractionSize, .weight = 0.5},
 };
 // clang-format on
 

@@ -18,7 +18,10 @@ Solution solveUpper(const Problem& p) { return {{}, text(p.c * p.a), text(p.b)};
 Problem lowerLevel2(int l7, int l8) { return signedLower(l7, l8, 14); }
 
 Solution solveLower(const Problem& p) {
-    return {{{4, productText(p.a, p.c)}, {5, productText(p.b, p.d)}}, text(p.a * p.c), text(p.b * p.d)};
+    return {
+        {{Term::WorkingNumerator, productText(p.a, p.c)}, {Term::WorkingDenominator, productText(p.b, p.d)}},
+        text(p.a * p.c),
+        text(p.b * p.d)};
 }
 
 } // namespace

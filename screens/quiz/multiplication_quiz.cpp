@@ -41,8 +41,8 @@ constexpr ui::Row kLayout[] = {
     kButton.called("Command4").text("مسح").at(540, 2820, 1335, 615).tabAt(13),
     kFrame.called("Shape4").at(420, 2700, 1575, 855),
     // Upper panel: a fraction times a whole number, the answer boxes, the solution row.
-    // Drawn with the Arabic letters at hand the instruction needs about 4200 twips, not 2955: the
-    // label reaches further left over empty ground, so it stays on one line.
+    // The instruction needs more room in the Arabic font at hand: the label reaches further left over
+    // empty ground, so it stays on one line.
     kInstruction.called("Label5").withFont(ui::arial(15.75, true)).at(7500, 660, 4335, 495),
     kNew.called("Command5").at(10380, 1320, 1035, 495).tabAt(12),
     kNew.called("Command6").at(10380, 1320, 1035, 495).hidden().tabAt(11),
@@ -118,20 +118,28 @@ constexpr PanelWidgets kTimesWholeUpperPanel = [] {
 // denominator, by value below and by size above; the reduced pair's second half is one of its terms.
 // clang-format off
 constexpr Step kLowerPlan[] = {
-    {.guard = {}, .typed = {0, 1}, .expected = {6, 7}, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {}, .typed = {1, -1}, .expected = {7, -1}, .kind = Comparison::NumberValue, .weight = 0.5},
-    {.guard = {.shown = 4}, .typed = {4, -1}, .expected = {10, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = 2}, .typed = {2, 3}, .expected = {6, 7}, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {.shown = 2, .hidden = 4}, .typed = {2, -1}, .expected = {8, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator},
+     .kind = Comparison::NumberValue, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult,
+     .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator, .hidden = Term::Whole}, .typed = {Term::ReducedNumerator},
+     .expected = {Term::ReducedNumerator}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
 // clang-format on
 // clang-format off
 constexpr Step kUpperPlan[] = {
-    {.guard = {}, .typed = {9, 8}, .expected = {13, 14}, .kind = Comparison::FractionValue, .weight = 0.5},
-    {.guard = {}, .typed = {8, -1}, .expected = {14, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = 5}, .typed = {5, -1}, .expected = {17, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = 7}, .typed = {7, 6}, .expected = {13, 14}, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {.shown = 6, .hidden = 5}, .typed = {6, -1}, .expected = {16, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 0.5},
+    {.guard = {}, .typed = {Term::Denominator}, .expected = {Term::Denominator},
+     .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult,
+     .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedDenominator, .hidden = Term::Whole}, .typed = {Term::ReducedDenominator},
+     .expected = {Term::ReducedDenominator}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
 // clang-format on
 

@@ -8,36 +8,37 @@ namespace screens::quiz {
 
 inline constexpr int kLowerBoxes[] = {0, 1, 2, 3, 4};
 inline constexpr int kLowerRow[] = {4, 5, 6, 7, 8, 9, 10};
-inline constexpr RowSign kLowerSigns[] = {{5, 6}, {6, 8}, {7, 10}, {4, 4}};
+inline constexpr RowSign kLowerSigns[] = {
+    {5, Term::Numerator}, {6, Term::ReducedNumerator}, {7, Term::Whole}, {4, Term::WorkingNumerator}};
 
 inline constexpr PanelWidgets kLowerPanel{.problem = {0, 1, 2, 3},
                                           .n = 6,
                                           .d = 7,
-                                          .reducedNumerator = 8,
-                                          .reducedDenominator = 9,
+                                          .reduced = {8, 9},
                                           .whole = 10,
-                                          .reducedBoxNumerator = 2,
-                                          .reducedBoxDenominator = 3,
+                                          .resultBoxes = {0, 1},
+                                          .reducedBoxes = {2, 3},
                                           .wholeBox = 4,
                                           .reducedSign = 2,
                                           .wholeSign = 3,
                                           .answerBoxes = kLowerBoxes,
                                           .rowLabels = kLowerRow,
                                           .rowSigns = kLowerSigns,
-                                          .evaluate = "Command3"};
+                                          .evaluate = "Command3",
+                                          .working = {4, 5}};
 
 inline constexpr int kUpperBoxes[] = {5, 6, 7, 8, 9};
 inline constexpr int kUpperRow[] = {13, 14, 15, 16, 17};
-inline constexpr RowSign kUpperSigns[] = {{10, 15}, {9, 17}, {11, 13}};
+inline constexpr RowSign kUpperSigns[] = {
+    {10, Term::ReducedNumerator}, {9, Term::Whole}, {11, Term::Numerator}};
 
 inline constexpr PanelWidgets kUpperPanel{.problem = {21, 20, 19, 18},
                                           .n = 13,
                                           .d = 14,
-                                          .reducedNumerator = 15,
-                                          .reducedDenominator = 16,
+                                          .reduced = {15, 16},
                                           .whole = 17,
-                                          .reducedBoxNumerator = 7,
-                                          .reducedBoxDenominator = 6,
+                                          .resultBoxes = {9, 8},
+                                          .reducedBoxes = {7, 6},
                                           .wholeBox = 5,
                                           .reducedSign = 13,
                                           .wholeSign = 12,
@@ -50,19 +51,25 @@ inline constexpr PanelWidgets kUpperPanel{.problem = {21, 20, 19, 18},
 // either term or left out.
 // clang-format off
 inline constexpr Step kSumLowerPlan[] = {
-    {.guard = {}, .typed = {0, 1}, .expected = {6, 7}, .kind = Comparison::FractionValue, .weight = 1},
-    {.guard = {.shown = 2}, .typed = {2, 3}, .expected = {6, 7}, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {.shown = 2}, .typed = {3, -1}, .expected = {9, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
-    {.guard = {.shown = 4}, .typed = {4, -1}, .expected = {10, -1}, .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 1},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult,
+     .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = {Term::ReducedDenominator},
+     .expected = {Term::ReducedDenominator}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::WholeText, .weight = 0.5},
 };
 // clang-format on
 // The upper panel asks for the whole number before the reduced pair.
 // clang-format off
 inline constexpr Step kSumUpperPlan[] = {
-    {.guard = {}, .typed = {9, 8}, .expected = {13, 14}, .kind = Comparison::FractionValue, .weight = 1},
-    {.guard = {.shown = 5}, .typed = {5, -1}, .expected = {17, -1}, .kind = Comparison::WholeText, .weight = 0.5},
-    {.guard = {.shown = 7}, .typed = {7, 6}, .expected = {13, 14}, .kind = Comparison::FractionSize, .weight = 0.5},
-    {.guard = {.shown = 6}, .typed = {6, -1}, .expected = {16, -1}, .kind = Comparison::NumberSize, .weight = 0.5},
+    {.guard = {}, .typed = kResult, .expected = kResult, .kind = Comparison::FractionValue, .weight = 1},
+    {.guard = {.shown = Term::Whole}, .typed = kWhole, .expected = kWhole,
+     .kind = Comparison::WholeText, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedNumerator}, .typed = kReduced, .expected = kResult,
+     .kind = Comparison::FractionSize, .weight = 0.5},
+    {.guard = {.shown = Term::ReducedDenominator}, .typed = {Term::ReducedDenominator},
+     .expected = {Term::ReducedDenominator}, .kind = Comparison::NumberSize, .weight = 0.5},
 };
 // clang-format on
 

@@ -21,7 +21,9 @@ Completion complete(WholeRule rule, std::string_view n, std::string_view d) {
     }
     done.asksReduced = !done.reducedNumerator.empty();
     done.asksWhole = !done.whole.empty() && (rule == WholeRule::ReducedOrWhole || done.asksReduced);
-    if (fraction::value(n) == 0)
+    // A zero result (or a text that is no number) asks for the whole box.
+    const std::optional<fraction::Exact> numerator = fraction::Exact::read(n);
+    if (!numerator || numerator->isZero())
         done.asksWhole = true;
     return done;
 }

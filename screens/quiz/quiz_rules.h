@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,9 +24,23 @@ constexpr int signFactor(int s) { return s % 2 == 0 ? 1 : -1; }
 // Makes a panel's problem from the two tick counters' values.
 using Formula = Problem (*)(int l7, int l8);
 
-// The caption of `Label1(index)`.
+// The terms of a panel's working, each shown in a label, typed in an answer box, or both.
+// clang-format off
+enum class Term {
+    None,
+    A, B, C, D,                                  // the problem's numbers
+    Numerator, Denominator,                      // the result N over D before reduction
+    ReducedNumerator, ReducedDenominator, Whole, // the result completed
+    WorkingNumerator, WorkingDenominator,        // the working pair
+    CopyNumerator, CopyDenominator,              // division: the dividend copied
+    ReciprocalNumerator, ReciprocalDenominator,  // division: the divisor turned over
+};
+// clang-format on
+inline constexpr size_t kTerms = static_cast<size_t>(Term::ReciprocalDenominator) + 1;
+
+// The text a solution writes in the label of a term.
 struct Caption {
-    int index = 0;
+    Term term = Term::None;
     std::string text;
 };
 
@@ -55,6 +70,24 @@ struct Completion {
 };
 Completion complete(WholeRule rule, std::string_view n, std::string_view d);
 
+// Two terms read together as a fraction; a lone number has no denominator.
+struct Terms {
+    Term numerator = Term::None, denominator = Term::None;
+};
+inline constexpr Terms kResult{Term::Numerator, Term::Denominator};
+inline constexpr Terms kReduced{Term::ReducedNumerator, Term::ReducedDenominator};
+inline constexpr Terms kWhole{Term::Whole};
+inline constexpr Terms kWorking{Term::WorkingNumerator, Term::WorkingDenominator};
+inline constexpr Terms kCopy{Term::CopyNumerator, Term::CopyDenominator};
+inline constexpr Terms kReciprocal{Term::ReciprocalNumerator, Term::ReciprocalDenominator};
+
+// The answer boxes whose visibility decides whether a marking step runs: the box of `shown` must be
+// shown and that of `hidden` hidden (None: no condition).
+struct Guard {
+    Term shown = Term::None;
+    Term hidden = Term::None;
+};
+
 // How a marking step judges the typed boxes against the solution labels.
 enum class Comparison {
     FractionValue, // same quotient, sign included: 10 over 12 is right for 5 over 6
@@ -68,6 +101,15 @@ enum class Comparison {
 // The texts of one step: a numerator and, for pairs, a denominator (empty view when there is none).
 struct Pair {
     std::string_view numerator, denominator;
+};
+
+// One row of a marking plan: the boxes of the typed terms against the labels of the expected ones.
+struct Step {
+    Guard guard;
+    Terms typed;
+    Terms expected;
+    Comparison kind;
+    double weight;
 };
 
 // An empty box, blanks, a lone "-" or a zero to divide by make the step wrong; nothing here divides

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numeric>
 #include <numbers>
+#include <tuple>
+#include <utility>
 
 #include "assets/pictures.h"
 #include "fraction/fraction.h"
@@ -66,6 +68,11 @@ std::vector<ui::Row> withStars(const QuizSettings& settings) {
 
 std::string text(double number) { return fraction::numberText(number); }
 
+// What screen readers hear besides the widgets: the score as one text, and how many stars shine.
+constexpr char kScoreText[] = "الدرجة ";
+constexpr char kOutOfText[] = " من ";
+constexpr char kStarsText[] = "عدد النجوم المضيئة ";
+
 } // namespace
 
 } // namespace quiz
@@ -73,40 +80,98 @@ std::string text(double number) { return fraction::numberText(number); }
 using namespace quiz;
 
 QuizScreen::QuizScreen(const QuizSettings& settings)
-    : Form(settings.name, settings.caption, 11880, 8490, settings.background), settings_(settings) {
-    build(withStars(settings));
-    tally_.emplace(Tally{.right = label("Label3"),
-                         .attempts = label("Label4"),
-                         .ticks1 = label("Label7"),
-                         .ticks2 = label("Label8")});
+    : Form(settings.name, settings.caption, 11880, 8490, settings.background), settings_(settings),
+      parts_(buildParts()) {
     bindEvents();
-    addSpokenText(
-        [this] { return "الدرجة " + tally_->right.caption() + " من " + tally_->attempts.caption(); });
-    addSpokenText([this] { return "عدد النجوم المضيئة " + text(static_cast<double>(litStars())); });
+    addSpokenText([this] {
+        return kScoreText + parts_.tally.right.caption() + kOutOfText + parts_.tally.attempts.caption();
+    });
+    addSpokenText([this] { return kStarsText + text(static_cast<double>(litStars())); });
+}
+
+// Builds the screen from its layout table and binds, once, the parts its handlers act on.
+Parts QuizScreen::buildParts() {
+    build(withStars(settings_));
+    std::vector<ui::Image*> stars;
+    for (int index = 0; index < kStars; ++index)
+        stars.push_back(&image("Image1", index));
+    const auto optional = [this](std::string_view name) { return name.empty() ? nullptr : &button(name); };
+    return {.panels = {bindPanel(settings_.upper), bindPanel(settings_.lower)},
+            .tally = {.right = label("Label3"),
+                      .attempts = label("Label4"),
+                      .ticks1 = label("Label7"),
+                      .ticks2 = label("Label8")},
+            .tickers = {&timer("Timer1"), &timer("Timer2")},
+            .levels = {&widget("Option1"), &widget("Option2")},
+            .stars = std::move(stars),
+            .clear = button("Command4"),
+            .back = button(settings_.back),
+            .exit = button(settings_.exit),
+            .cancelButton = optional(settings_.cancelButton),
+            .defaultButton = optional(settings_.defaultButton)};
+}
+
+PanelParts QuizScreen::bindPanel(const PanelSettings& settings) {
+    const PanelWidgets& w = settings.widgets;
+    PanelParts panel{.settings = settings,
+                     .reducedSign = label("Label2", w.reducedSign),
+                     .wholeSign = label("Label2", w.wholeSign),
+                     .evaluate = button(w.evaluate),
+                     .newButtons = {&button(settings.newButtons[0]), &button(settings.newButtons[1])}};
+    // Each pair of terms with its Label1 and Text1, -1 where the panel has none.
+    const std::tuple<Terms, IndexPair, IndexPair> pairs[] = {
+        {{Term::A, Term::B}, {w.problem[0], w.problem[1]}, {}},
+        {{Term::C, Term::D}, {w.problem[2], w.problem[3]}, {}},
+        {kResult, {w.n, w.d}, w.resultBoxes},
+        {kReduced, w.reduced, w.reducedBoxes},
+        {kWhole, {w.whole}, {w.wholeBox}},
+        {kWorking, w.working, {}},
+        {kCopy, w.copy, w.copyBoxes},
+        {kReciprocal, w.reciprocal, w.reciprocalBoxes}};
+    const auto bind = [&](Term term, int labelIndex, int boxIndex) {
+        if (labelIndex >= 0)
+            panel.labels[static_cast<size_t>(term)] = &label("Label1", labelIndex);
+        if (boxIndex >= 0)
+            panel.boxes[static_cast<size_t>(term)] = &textBox("Text1", boxIndex);
+    };
+    for (const auto& [terms, labels, boxes] : pairs) {
+        bind(terms.numerator, labels.numerator, boxes.numerator);
+        bind(terms.denominator, labels.denominator, boxes.denominator);
+    }
+    for (int box : w.answerBoxes)
+        panel.answerBoxes.push_back(&textBox("Text1", box));
+    for (int index : w.rowLabels)
+        panel.row.push_back(&label("Label1", index));
+    for (const RowSign& sign : w.rowSigns)
+        panel.rowSigns.push_back({label("Label2", sign.sign), panel.label(sign.with)});
+    return panel;
 }
 
 void QuizScreen::bindEvents() {
-    onTimer("Timer1", [this] { advanceCounter(tally_->ticks1, settings_.bound1); });
-    onTimer("Timer2", [this] { advanceCounter(tally_->ticks2, settings_.bound2); });
-    onClick("Option1", [this](int) { chooseLevel(0); });
-    onClick("Option2", [this](int) { chooseLevel(1); });
-    for (const PanelSettings* panel : {&settings_.upper, &settings_.lower}) {
+    onTimer(*parts_.tickers[0], [this] { advanceCounter(parts_.tally.ticks1, settings_.bound1); });
+    onTimer(*parts_.tickers[1], [this] { advanceCounter(parts_.tally.ticks2, settings_.bound2); });
+    onClick(*parts_.levels[0], [this](int) { chooseLevel(0); });
+    onClick(*parts_.levels[1], [this](int) { chooseLevel(1); });
+    for (const PanelParts& panel : parts_.panels) {
         for (int level : {0, 1})
-            onClick(panel->newButtons[level], [this, panel, level](int) { newProblem(*panel, level); });
-        onClick(panel->widgets.evaluate, [this, panel](int) { evaluate(*panel); });
+            onClick(*panel.newButtons[level], [this, &panel, level](int) { newProblem(panel, level); });
+        onClick(panel.evaluate, [this, &panel](int) { evaluate(panel); });
+        for (ui::TextBox* box : panel.answerBoxes) {
+            onChange(*box, [box](int) { filterInput(*box); });
+            onClick(*box, [box](int) { box->selectWhole(); });
+            onGotFocus(*box, [box](int) { box->selectWhole(); });
+        }
     }
-    onChange("Text1", [this](int i) { filterInput(textBox("Text1", i)); });
-    onClick("Text1", [this](int i) { textBox("Text1", i).selectWhole(); });
-    onGotFocus("Text1", [this](int i) { textBox("Text1", i).selectWhole(); });
-    tally_->right.onChange = [this] { rewardCheck(); };
-    onClick("Command4", [this](int) { clearScore(); });
-    bindBack(settings_.back);
-    bindExit(settings_.exit);
-    if (!settings_.cancelButton.empty())
-        setCancelButton(settings_.cancelButton);
-    if (!settings_.defaultButton.empty())
-        setDefaultButton(settings_.defaultButton,
-                         [this] { return answersEmpty(panelMadeBy(settings_.defaultButton)); });
+    onChange(parts_.tally.right, [this](int) { rewardCheck(); });
+    onClick(parts_.clear, [this](int) { clearScore(); });
+    bindBack(parts_.back);
+    bindExit(parts_.exit);
+    if (parts_.cancelButton)
+        setCancelButton(*parts_.cancelButton);
+    if (parts_.defaultButton) {
+        const PanelParts& panel = panelMadeBy(*parts_.defaultButton);
+        setDefaultButton(*parts_.defaultButton, [&panel] { return answersEmpty(panel); });
+    }
 }
 
 void QuizScreen::advanceCounter(ui::Label& ticks, int bound) {
@@ -115,104 +180,100 @@ void QuizScreen::advanceCounter(ui::Label& ticks, int bound) {
 
 // The level lives in which new button of each panel is visible; the upper panel is served first.
 void QuizScreen::chooseLevel(int level) {
-    for (const PanelSettings* panel : {&settings_.upper, &settings_.lower}) {
-        button(panel->newButtons[level]).show();
-        button(panel->newButtons[1 - level]).hide();
-        button(panel->newButtons[level]).press();
+    for (const PanelParts& panel : parts_.panels) {
+        panel.newButtons[level]->show();
+        panel.newButtons[1 - level]->hide();
+        panel.newButtons[level]->press();
     }
 }
 
-void QuizScreen::newProblem(const PanelSettings& panel, int level) {
-    const PanelWidgets& widgets = panel.widgets;
-    hideRow(widgets);
-    const int l7 = static_cast<int>(tally_->ticks1.number());
-    const int l8 = static_cast<int>(tally_->ticks2.number());
-    writeProblem(panel, panel.problems.formulas[level](l7, l8));
-    askFor(widgets, complete(settings_.rule, label("Label1", widgets.n).caption(),
-                             label("Label1", widgets.d).caption()));
-    for (int box : widgets.answerBoxes)
-        textBox("Text1", box).assign("");
-    button(widgets.evaluate).setEnabled(true);
+void QuizScreen::newProblem(const PanelParts& panel, int level) {
+    hideRow(panel);
+    const int l7 = static_cast<int>(parts_.tally.ticks1.number());
+    const int l8 = static_cast<int>(parts_.tally.ticks2.number());
+    writeProblem(panel, panel.settings.problems.formulas[level](l7, l8));
+    askFor(panel, complete(settings_.rule, panel.label(Term::Numerator)->caption(),
+                           panel.label(Term::Denominator)->caption()));
+    for (ui::TextBox* box : panel.answerBoxes)
+        box->assign("");
+    panel.evaluate.setEnabled(true);
 }
 
-void QuizScreen::writeProblem(const PanelSettings& panel, const Problem& problem) {
-    const PanelWidgets& widgets = panel.widgets;
-    const int numbers[] = {problem.a, problem.b, problem.c, problem.d};
-    for (int i = 0; i < 4; ++i)
-        if (widgets.problem[i] >= 0)
-            label("Label1", widgets.problem[i]).setCaption(text(numbers[i]));
-    const Solution solution = panel.problems.solve(problem);
+void QuizScreen::writeProblem(const PanelParts& panel, const Problem& problem) {
+    const std::pair<Term, int> numbers[] = {
+        {Term::A, problem.a}, {Term::B, problem.b}, {Term::C, problem.c}, {Term::D, problem.d}};
+    for (const auto& [term, number] : numbers)
+        if (ui::Label* shown = panel.label(term))
+            shown->setCaption(text(number));
+    const Solution solution = panel.settings.problems.solve(problem);
     for (const Caption& caption : solution.labels)
-        label("Label1", caption.index).setCaption(caption.text);
-    label("Label1", widgets.n).setCaption(solution.n);
-    label("Label1", widgets.d).setCaption(solution.d);
+        panel.label(caption.term)->setCaption(caption.text);
+    panel.label(Term::Numerator)->setCaption(solution.n);
+    panel.label(Term::Denominator)->setCaption(solution.d);
 }
 
 // Fills the reduced and whole labels and shows the boxes the problem asks for.
-void QuizScreen::askFor(const PanelWidgets& widgets, const Completion& completion) {
-    label("Label1", widgets.reducedNumerator).setCaption(completion.reducedNumerator);
-    label("Label1", widgets.reducedDenominator).setCaption(completion.reducedDenominator);
-    label("Label1", widgets.whole).setCaption(completion.whole);
-    const std::initializer_list<QWidget*> reducedPair = {&textBox("Text1", widgets.reducedBoxNumerator),
-                                                         &textBox("Text1", widgets.reducedBoxDenominator),
-                                                         &label("Label2", widgets.reducedSign)};
+void QuizScreen::askFor(const PanelParts& panel, const Completion& completion) {
+    panel.label(Term::ReducedNumerator)->setCaption(completion.reducedNumerator);
+    panel.label(Term::ReducedDenominator)->setCaption(completion.reducedDenominator);
+    panel.label(Term::Whole)->setCaption(completion.whole);
+    const std::initializer_list<QWidget*> reducedPair = {
+        panel.box(Term::ReducedNumerator), panel.box(Term::ReducedDenominator), &panel.reducedSign};
     for (QWidget* widget : reducedPair)
         widget->setVisible(completion.asksReduced);
-    textBox("Text1", widgets.wholeBox).setVisible(completion.asksWhole);
-    label("Label2", widgets.wholeSign).setVisible(completion.asksWhole);
+    panel.box(Term::Whole)->setVisible(completion.asksWhole);
+    panel.wholeSign.setVisible(completion.asksWhole);
 }
 
-void QuizScreen::evaluate(const PanelSettings& panel) {
-    button(panel.widgets.evaluate).setEnabled(false);
-    for (const Step& step : panel.plan)
-        if (runs(step.guard))
-            mark(step);
-    reveal(panel.widgets);
+void QuizScreen::evaluate(const PanelParts& panel) {
+    panel.evaluate.setEnabled(false);
+    for (const Step& step : panel.settings.plan)
+        if (runs(panel, step.guard))
+            mark(panel, step);
+    reveal(panel);
 }
 
 // The panel whose problems a new button makes.
-const PanelSettings& QuizScreen::panelMadeBy(std::string_view newButton) const {
-    return std::ranges::find(settings_.upper.newButtons, newButton) != settings_.upper.newButtons.end()
-               ? settings_.upper
-               : settings_.lower;
+const PanelParts& QuizScreen::panelMadeBy(const ui::Button& newButton) const {
+    const PanelParts& upper = parts_.panels[0];
+    return std::ranges::find(upper.newButtons, &newButton) != upper.newButtons.end() ? upper
+                                                                                     : parts_.panels[1];
 }
 
 // Enter makes a new problem only while this is true, so it never throws away a typed answer.
-bool QuizScreen::answersEmpty(const PanelSettings& panel) const {
-    return std::ranges::all_of(panel.widgets.answerBoxes,
-                               [this](int box) { return textBox("Text1", box).value().empty(); });
+bool QuizScreen::answersEmpty(const PanelParts& panel) {
+    return std::ranges::all_of(panel.answerBoxes,
+                               [](const ui::TextBox* box) { return box->value().empty(); });
 }
 
-bool QuizScreen::runs(const Guard& guard) const {
-    return (guard.shown < 0 || ui::shown(textBox("Text1", guard.shown))) &&
-           (guard.hidden < 0 || !ui::shown(textBox("Text1", guard.hidden)));
+bool QuizScreen::runs(const PanelParts& panel, const Guard& guard) {
+    const ui::TextBox* shown = panel.box(guard.shown);
+    const ui::TextBox* hidden = panel.box(guard.hidden);
+    return (!shown || ui::shown(*shown)) && (!hidden || !ui::shown(*hidden));
 }
 
-void QuizScreen::mark(const Step& step) {
-    const auto typed = [this](int i) { return i < 0 ? std::string() : textBox("Text1", i).value(); };
-    const auto expected = [this](int i) { return i < 0 ? std::string() : label("Label1", i).caption(); };
-    const std::string typedTexts[] = {typed(step.typed[0]), typed(step.typed[1])};
-    const std::string expectedTexts[] = {expected(step.expected[0]), expected(step.expected[1])};
+void QuizScreen::mark(const PanelParts& panel, const Step& step) {
+    const std::string typed[] = {panel.typed(step.typed.numerator), panel.typed(step.typed.denominator)};
+    const std::string expected[] = {panel.written(step.expected.numerator),
+                                    panel.written(step.expected.denominator)};
     // The right count rises first, so the reward check it runs still sees the old attempt count.
-    if (isRight(step.kind, {typedTexts[0], typedTexts[1]}, {expectedTexts[0], expectedTexts[1]}))
-        addToScore(tally_->right, step.weight);
-    addToScore(tally_->attempts, step.weight);
+    if (isRight(step.kind, {typed[0], typed[1]}, {expected[0], expected[1]}))
+        addToScore(parts_.tally.right, step.weight);
+    addToScore(parts_.tally.attempts, step.weight);
 }
 
-void QuizScreen::reveal(const PanelWidgets& widgets) {
-    for (int index : widgets.rowLabels) {
-        ui::Label& solution = label("Label1", index);
-        solution.setVisible(!fraction::trimmed(solution.caption()).empty());
-    }
-    for (const RowSign& sign : widgets.rowSigns)
-        label("Label2", sign.sign).setVisible(sign.label < 0 || ui::shown(label("Label1", sign.label)));
+void QuizScreen::reveal(const PanelParts& panel) {
+    for (ui::Label* solution : panel.row)
+        solution->setVisible(!fraction::trimmed(solution->caption()).empty());
+    for (const SignPart& sign : panel.rowSigns)
+        sign.sign.setVisible(!sign.with || ui::shown(*sign.with));
 }
 
-void QuizScreen::hideRow(const PanelWidgets& widgets) {
-    for (int index : widgets.rowLabels)
-        label("Label1", index).hide();
-    for (const RowSign& sign : widgets.rowSigns)
-        label("Label2", sign.sign).hide();
+void QuizScreen::hideRow(const PanelParts& panel) {
+    for (ui::Label* solution : panel.row)
+        solution->hide();
+    for (const SignPart& sign : panel.rowSigns)
+        sign.sign.hide();
 }
 
 void QuizScreen::addToScore(ui::Label& count, double weight) {
@@ -221,34 +282,32 @@ void QuizScreen::addToScore(ui::Label& count, double weight) {
 }
 
 int QuizScreen::litStars() const {
-    const std::vector<QWidget*> stars = array("Image1");
     return static_cast<int>(
-        std::ranges::count_if(stars, [](const QWidget* star) { return ui::shown(*star); }));
+        std::ranges::count_if(parts_.stars, [](const ui::Image* star) { return ui::shown(*star); }));
 }
 
 void QuizScreen::rewardCheck() {
-    if (earnsStar(tally_->right.number(), tally_->attempts.number(), settings_.everyFourthGate))
+    if (earnsStar(parts_.tally.right.number(), parts_.tally.attempts.number(), settings_.everyFourthGate))
         lightStar();
 }
 
-// The first hidden star of Image1(0) to Image1(48) lights; once they all shine, Image1(49) does.
+// The first hidden star lights; once all the others shine, the last one does.
 void QuizScreen::lightStar() {
     static constexpr auto kOrder = [] {
         std::array<int, kStars> order{};
         std::iota(order.begin(), order.end(), 0);
         return order;
     }();
-    image("Image1",
-          rewards::nextToShow(kOrder, [this](int star) { return ui::shown(image("Image1", star)); }))
-        .show();
+    parts_.stars[rewards::nextToShow(kOrder, [this](int star) { return ui::shown(*parts_.stars[star]); })]
+        ->show();
 }
 
 void QuizScreen::clearScore() {
     if (settings_.clearHidesStars)
-        for (QWidget* star : array("Image1"))
+        for (ui::Image* star : parts_.stars)
             star->hide();
-    tally_->right.setNumber(0);
-    tally_->attempts.setNumber(0);
+    parts_.tally.right.setNumber(0);
+    parts_.tally.attempts.setNumber(0);
     spokenTextsChanged();
 }
 

@@ -1,14 +1,16 @@
 // The engine shared by the test screens: two panels, each making problems from the tick counters at
 // one of two levels, marking the pupil's answers step by step and revealing the solution; a score of
 // right steps over attempted steps; reward stars while the success rate stays above four fifths.
-// Each screen is this class configured by a QuizSettings: its layout table, its formulas and
-// solution texts, its marking plans and a few switches.
+// Each screen is this class configured by a QuizSettings: its layout table and which of its widgets
+// play which part, its formulas and solution texts, its marking plans and a few switches. The parts
+// are bound once, when the screen is built; handlers and plans speak of them by their role.
 #pragma once
 
 #include <array>
-#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "screens/quiz/quiz_rules.h"
 #include "ui/form.h"
@@ -17,40 +19,34 @@ namespace screens {
 
 namespace quiz {
 
-// A "=" sign of a solution row (`Label2(sign)`) that is shown with `Label1(label)`, or, when label is
-// -1, shown whenever the row is revealed.
+// A "=" sign of a solution row (`Label2(sign)`) that is shown with the row's label of a term, or,
+// when the term is None, whenever the row is revealed.
 struct RowSign {
     int sign = 0;
-    int label = -1;
+    Term with = Term::None;
 };
 
-// The widgets a panel's frame works with; numbers are indexes of Label1, Label2 and Text1.
+// Two Label1 or two Text1 indexes read together as a fraction; -1 where the panel has none.
+struct IndexPair {
+    int numerator = -1, denominator = -1;
+};
+
+// Which widgets of the layout play a panel's parts: indexes of Label1, Label2 and Text1.
 struct PanelWidgets {
-    std::array<int, 4> problem; // Label1 of a, b, c, d; -1 where the panel has no such number
-    int n, d;                   // Label1 of the result before reduction
-    int reducedNumerator, reducedDenominator, whole; // Label1
-    int reducedBoxNumerator, reducedBoxDenominator;  // Text1
-    int wholeBox;                                    // Text1
-    int reducedSign, wholeSign;                      // Label2 in front of the reduced pair and whole box
-    std::span<const int> answerBoxes;                // Text1 emptied for a new problem
-    std::span<const int> rowLabels;                  // Label1 of the solution row
-    std::span<const RowSign> rowSigns;               // Label2 of the solution row
-    std::string_view evaluate;                       // the panel's evaluate button
-};
-
-// A box whose visibility decides whether a marking step runs: none, shown, or shown with another hidden.
-struct Guard {
-    int shown = -1;  // Text1 that must be shown, or -1
-    int hidden = -1; // Text1 that must be hidden, or -1
-};
-
-// One row of a marking plan: typed Text1 boxes against Label1 solution labels (-1 for none).
-struct Step {
-    Guard guard;
-    std::array<int, 2> typed;
-    std::array<int, 2> expected;
-    Comparison kind;
-    double weight;
+    std::array<int, 4> problem;                // Label1 of a, b, c, d; -1 where the panel has no such number
+    int n, d;                                  // Label1 of the result before reduction
+    IndexPair reduced;                         // Label1
+    int whole;                                 // Label1
+    IndexPair resultBoxes, reducedBoxes;       // Text1
+    int wholeBox;                              // Text1
+    int reducedSign, wholeSign;                // Label2 in front of the reduced pair and whole box
+    std::span<const int> answerBoxes;          // Text1 emptied for a new problem
+    std::span<const int> rowLabels;            // Label1 of the solution row
+    std::span<const RowSign> rowSigns;         // Label2 of the solution row
+    std::string_view evaluate;                 // the panel's evaluate button
+    IndexPair working{};                       // Label1 a solution writes besides N and D
+    IndexPair copy{}, copyBoxes{};             // Label1 and Text1 of the dividend copied
+    IndexPair reciprocal{}, reciprocalBoxes{}; // Label1 and Text1 of the divisor turned over
 };
 
 struct PanelSettings {
@@ -79,7 +75,7 @@ struct QuizSettings {
     ui::Color background;
     std::span<const ui::Row> layout; // every widget but the stars
     StarGroups stars;
-    int bound1, bound2; // Label7 counts modulo bound1, Label8 modulo bound2
+    int bound1, bound2; // the first tick counter counts modulo bound1, the second modulo bound2
     PanelSettings upper, lower;
     WholeRule rule;
     bool everyFourthGate;
@@ -98,6 +94,46 @@ struct Tally {
     ui::Label& ticks2;
 };
 
+// A "=" sign of a solution row and the label it shows with (null: it shows with the row).
+struct SignPart {
+    ui::Label& sign;
+    ui::Label* with;
+};
+
+// A panel's widgets by their part, bound once when the screen is built.
+struct PanelParts {
+    const PanelSettings& settings;
+    std::array<ui::Label*, kTerms> labels{};  // by term; null for None and where the panel has none
+    std::array<ui::TextBox*, kTerms> boxes{}; // by term; null for None and where the panel has none
+    ui::Label& reducedSign;
+    ui::Label& wholeSign;
+    std::vector<ui::TextBox*> answerBoxes{}; // emptied for a new problem
+    std::vector<ui::Label*> row{};           // the solution row's labels
+    std::vector<SignPart> rowSigns{};        // the solution row's signs
+    ui::Button& evaluate;
+    std::array<ui::Button*, 2> newButtons; // level 1, level 2
+
+    ui::Label* label(Term term) const { return labels[static_cast<size_t>(term)]; }
+    ui::TextBox* box(Term term) const { return boxes[static_cast<size_t>(term)]; }
+    // What is typed in a term's box, and written in its label; empty where the panel has none.
+    std::string typed(Term term) const { return box(term) ? box(term)->value() : std::string(); }
+    std::string written(Term term) const { return label(term) ? label(term)->caption() : std::string(); }
+};
+
+// The widgets a test screen's handlers act on.
+struct Parts {
+    std::array<PanelParts, 2> panels; // upper, lower
+    Tally tally;
+    std::array<ui::Timer*, 2> tickers; // advance the tick counters
+    std::array<QWidget*, 2> levels;    // the options of level 1 and level 2
+    std::vector<ui::Image*> stars;     // in index order
+    ui::Button& clear;
+    ui::Button& back;
+    ui::Button& exit;
+    ui::Button* cancelButton;  // null where the screen has none
+    ui::Button* defaultButton; // null where the screen has none
+};
+
 } // namespace quiz
 
 class QuizScreen : public ui::Form {
@@ -106,19 +142,21 @@ class QuizScreen : public ui::Form {
     const quiz::QuizSettings& settings() const { return settings_; }
 
   private:
+    quiz::Parts buildParts();
+    quiz::PanelParts bindPanel(const quiz::PanelSettings& panel);
     void bindEvents();
     void advanceCounter(ui::Label& ticks, int bound);
     void chooseLevel(int level);
-    void newProblem(const quiz::PanelSettings& panel, int level);
-    void writeProblem(const quiz::PanelSettings& panel, const quiz::Problem& problem);
-    void askFor(const quiz::PanelWidgets& widgets, const quiz::Completion& completion);
-    void evaluate(const quiz::PanelSettings& panel);
-    void mark(const quiz::Step& step);
-    const quiz::PanelSettings& panelMadeBy(std::string_view newButton) const;
-    bool answersEmpty(const quiz::PanelSettings& panel) const;
-    bool runs(const quiz::Guard& guard) const;
-    void reveal(const quiz::PanelWidgets& widgets);
-    void hideRow(const quiz::PanelWidgets& widgets);
+    void newProblem(const quiz::PanelParts& panel, int level);
+    void writeProblem(const quiz::PanelParts& panel, const quiz::Problem& problem);
+    void askFor(const quiz::PanelParts& panel, const quiz::Completion& completion);
+    void evaluate(const quiz::PanelParts& panel);
+    void mark(const quiz::PanelParts& panel, const quiz::Step& step);
+    const quiz::PanelParts& panelMadeBy(const ui::Button& newButton) const;
+    static bool answersEmpty(const quiz::PanelParts& panel);
+    static bool runs(const quiz::PanelParts& panel, const quiz::Guard& guard);
+    static void reveal(const quiz::PanelParts& panel);
+    static void hideRow(const quiz::PanelParts& panel);
     void addToScore(ui::Label& count, double weight);
     void rewardCheck();
     int litStars() const;
@@ -126,7 +164,7 @@ class QuizScreen : public ui::Form {
     void clearScore();
 
     const quiz::QuizSettings& settings_;
-    std::optional<quiz::Tally> tally_; // bound once the layout is built
+    quiz::Parts parts_;
 };
 
 } // namespace screens

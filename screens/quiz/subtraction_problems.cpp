@@ -57,7 +57,9 @@ Solution solveLower(const Problem& p) {
     // Taking away a negative product reads as adding its size: "-154 + 45".
     const std::string working = bc > 0 ? text(ad) + std::string(step_text::kMinus) + text(bc)
                                        : text(ad) + std::string(step_text::kPlus) + text(-bc);
-    return {{{4, working}, {5, text(p.b * p.d)}}, text(ad - bc), text(p.b * p.d)};
+    return {{{Term::WorkingNumerator, working}, {Term::WorkingDenominator, text(p.b * p.d)}},
+            text(ad - bc),
+            text(p.b * p.d)};
 }
 
 } // namespace

@@ -33,8 +33,8 @@ constexpr ui::Row kLayout[] = {
     kButton.called("Command4").text("مسح").at(480, 2760, 1335, 675),
     kFrame.called("Shape4").at(420, 2700, 1455, 795).outline(ui::rgb(0x00C0C0), 3),
     // Upper panel: the problem, the answer boxes, the solution row.
-    // Drawn 3255 wide from Left 8280; widened to the left, as the instruction needs more room in the
-    // Arabic font that stands in for Arial here.
+    // Widened to the left, as the instruction needs more room in the Arabic font that stands in for
+    // Arial here.
     kInstruction.called("Label5").withFont(ui::arial(14.25, true)).at(7635, 600, 3900, 495),
     kNumber.idx(21).text("4").at(9540, 1080, 735, 495),
     kNumber.idx(20).text("7").at(9540, 1620, 735, 495),

@@ -46,6 +46,11 @@ const PanelCase kOverUpper2{"OverUpper2", division::kUpper, 1, kOver, true};
 const PanelCase kOverLower1{"OverLower1", division::kLower, 0, kOver, false};
 const PanelCase kOverLower2{"OverLower2", division::kLower, 1, kOver, false};
 
+// The terms a solution writes besides N and D.
+constexpr Term kWorkN = Term::WorkingNumerator, kWorkD = Term::WorkingDenominator;
+constexpr Term kCopyN = Term::CopyNumerator, kCopyD = Term::CopyDenominator;
+constexpr Term kRecipN = Term::ReciprocalNumerator, kRecipD = Term::ReciprocalDenominator;
+
 WholeRule ruleOf(const PanelCase& panel) { return panel.operation == Operation::Times ? kOr : kAnd; }
 
 struct Made {
@@ -61,36 +66,36 @@ struct Made {
 const Made kMade[] = {
     {&kTimesUpper1, 0, 0, {1, 2, 1}, {}, "1", "2", {"", "", "", false, false}},
     {&kTimesUpper2, 0, 0, {-1, 2, -1}, {}, "1", "2", {"", "", "", false, false}},
-    {&kTimesLower1, 0, 0, {12, 2, 5, 9}, {{4, "12 × 5"}, {5, "2 × 9"}}, "60", "18", {"10", "3", "", true, false}},
-    {&kTimesLower1, 0, 4, {12, 6, 9, 9}, {{4, "12 × 9"}, {5, "6 × 9"}}, "108", "54", {"", "", "2", false, true}},
-    {&kTimesLower2, 0, 0, {-10, 9, -13, 13}, {{4, "-10 × -13"}, {5, "9 × 13"}}, "130", "117",
+    {&kTimesLower1, 0, 0, {12, 2, 5, 9}, {{kWorkN, "12 × 5"}, {kWorkD, "2 × 9"}}, "60", "18", {"10", "3", "", true, false}},
+    {&kTimesLower1, 0, 4, {12, 6, 9, 9}, {{kWorkN, "12 × 9"}, {kWorkD, "6 × 9"}}, "108", "54", {"", "", "2", false, true}},
+    {&kTimesLower2, 0, 0, {-10, 9, -13, 13}, {{kWorkN, "-10 × -13"}, {kWorkD, "9 × 13"}}, "130", "117",
      {"10", "9", "", true, false}},
     // Reduced by the greatest common divisor, 120.
-    {&kTimesLower2, 138, 34, {8, 15, -15, 16}, {{4, "8 × -15"}, {5, "15 × 16"}}, "-120", "240",
+    {&kTimesLower2, 138, 34, {8, 15, -15, 16}, {{kWorkN, "8 × -15"}, {kWorkD, "15 × 16"}}, "-120", "240",
      {"-1", "2", "", true, false}},
-    {&kOverUpper1, 0, 0, {1, 2, 5}, {{22, "1"}, {18, "2"}, {11, "5"}, {12, "1"}}, "1", "10",
+    {&kOverUpper1, 0, 0, {1, 2, 5}, {{kCopyN, "1"}, {kCopyD, "2"}, {kRecipD, "5"}, {kRecipN, "1"}}, "1", "10",
      {"", "", "", false, false}},
-    {&kOverUpper1, 9, 0, {10, 2, 5}, {{22, "10"}, {18, "2"}, {11, "5"}, {12, "1"}}, "10", "10",
+    {&kOverUpper1, 9, 0, {10, 2, 5}, {{kCopyN, "10"}, {kCopyD, "2"}, {kRecipD, "5"}, {kRecipN, "1"}}, "10", "10",
      {"1", "1", "1", true, true}},
     // The divisor's sign stays in the reciprocal's denominator and in D.
-    {&kOverUpper2, 0, 0, {-1, 2, -1}, {{22, "-1"}, {18, "2"}, {11, "-1"}, {12, "1"}}, "-1", "-2",
+    {&kOverUpper2, 0, 0, {-1, 2, -1}, {{kCopyN, "-1"}, {kCopyD, "2"}, {kRecipD, "-1"}, {kRecipN, "1"}}, "-1", "-2",
      {"", "", "", false, false}},
     {&kOverLower1, 0, 0, {12, 2, 5, 9},
-     {{23, "5"}, {24, "9"}, {25, "2"}, {26, "12"}, {4, "12 × 9"}, {5, "2 × 5"}}, "108", "10",
+     {{kRecipD, "5"}, {kRecipN, "9"}, {kCopyD, "2"}, {kCopyN, "12"}, {kWorkN, "12 × 9"}, {kWorkD, "2 × 5"}}, "108", "10",
      {"54", "5", "", true, false}},
     // A whole quotient asks for the reduced pair and the whole number.
     {&kOverLower1, 0, 1, {12, 3, 6, 9},
-     {{23, "6"}, {24, "9"}, {25, "3"}, {26, "12"}, {4, "12 × 9"}, {5, "3 × 6"}}, "108", "18",
+     {{kRecipD, "6"}, {kRecipN, "9"}, {kCopyD, "3"}, {kCopyN, "12"}, {kWorkN, "12 × 9"}, {kWorkD, "3 × 6"}}, "108", "18",
      {"6", "1", "6", true, true}},
     {&kOverLower2, 0, 0, {-10, 9, -13, 13},
-     {{23, "-13"}, {24, "13"}, {25, "9"}, {26, "-10"}, {4, "-10 × 13"}, {5, "9 × -13"}}, "-130", "-117",
+     {{kRecipD, "-13"}, {kRecipN, "13"}, {kCopyD, "9"}, {kCopyN, "-10"}, {kWorkN, "-10 × 13"}, {kWorkD, "9 × -13"}}, "-130", "-117",
      {"-10", "-9", "", true, false}},
     // Reduced by 130, the sign staying in the denominator.
     {&kOverLower2, 0, 16, {10, 10, -13, 13},
-     {{23, "-13"}, {24, "13"}, {25, "10"}, {26, "10"}, {4, "10 × 13"}, {5, "10 × -13"}}, "130", "-130",
+     {{kRecipD, "-13"}, {kRecipN, "13"}, {kCopyD, "10"}, {kCopyN, "10"}, {kWorkN, "10 × 13"}, {kWorkD, "10 × -13"}}, "130", "-130",
      {"1", "-1", "-1", true, true}},
     {&kOverLower2, 14, 51, {10, 15, -16, 12},
-     {{23, "-16"}, {24, "12"}, {25, "15"}, {26, "10"}, {4, "10 × 12"}, {5, "15 × -16"}}, "120", "-240",
+     {{kRecipD, "-16"}, {kRecipN, "12"}, {kCopyD, "15"}, {kCopyN, "10"}, {kWorkN, "10 × 12"}, {kWorkD, "15 × -16"}}, "120", "-240",
      {"1", "-2", "", true, false}},
 };
 // clang-format on
@@ -105,7 +110,7 @@ TEST_P(MakingProducts, GivesTheProblemAndItsSolutionLabels) {
     const Solution solution = m.panel->solve(p);
     ASSERT_EQ(solution.labels.size(), m.labels.size());
     for (size_t i = 0; i < m.labels.size(); ++i) {
-        EXPECT_EQ(solution.labels[i].index, m.labels[i].index);
+        EXPECT_EQ(solution.labels[i].term, m.labels[i].term);
         EXPECT_EQ(solution.labels[i].text, m.labels[i].text);
     }
     EXPECT_EQ(solution.n, m.n);
@@ -162,16 +167,16 @@ void checkNumbers(const Sweep& sweep, const Problem& p) {
 std::vector<Caption> expectedLabels(const PanelCase& panel, const Problem& p) {
     if (panel.operation == Operation::Times)
         return panel.wholeDivisor ? std::vector<Caption>{}
-                                  : std::vector<Caption>{{4, text(p.a) + " × " + text(p.c)},
-                                                         {5, text(p.b) + " × " + text(p.d)}};
+                                  : std::vector<Caption>{{kWorkN, text(p.a) + " × " + text(p.c)},
+                                                         {kWorkD, text(p.b) + " × " + text(p.d)}};
     if (panel.wholeDivisor)
-        return {{22, text(p.a)}, {18, text(p.b)}, {11, text(p.c)}, {12, "1"}};
-    return {{23, text(p.c)},
-            {24, text(p.d)},
-            {25, text(p.b)},
-            {26, text(p.a)},
-            {4, text(p.a) + " × " + text(p.d)},
-            {5, text(p.b) + " × " + text(p.c)}};
+        return {{kCopyN, text(p.a)}, {kCopyD, text(p.b)}, {kRecipD, text(p.c)}, {kRecipN, "1"}};
+    return {{kRecipD, text(p.c)},
+            {kRecipN, text(p.d)},
+            {kCopyD, text(p.b)},
+            {kCopyN, text(p.a)},
+            {kWorkN, text(p.a) + " × " + text(p.d)},
+            {kWorkD, text(p.b) + " × " + text(p.c)}};
 }
 
 void checkSolution(const Sweep& sweep, const Problem& p) {
@@ -184,7 +189,7 @@ void checkSolution(const Sweep& sweep, const Problem& p) {
     const std::vector<Caption> labels = expectedLabels(panel, p);
     ASSERT_EQ(s.labels.size(), labels.size());
     for (size_t i = 0; i < labels.size(); ++i)
-        EXPECT_EQ(s.labels[i].text, labels[i].text) << "Label1(" << labels[i].index << ")";
+        EXPECT_EQ(s.labels[i].text, labels[i].text) << "term " << static_cast<int>(labels[i].term);
 
     const WholeRule rule = ruleOf(panel);
     expectExactCompletion(rule, s.n, s.d, n, d);
@@ -194,7 +199,7 @@ void checkSolution(const Sweep& sweep, const Problem& p) {
     for (const std::string& value : {s.n, s.d, done.reducedNumerator, done.reducedDenominator, done.whole})
         EXPECT_LE(value.size(), static_cast<size_t>(sweep.maxLength)) << value;
     for (const Caption& label : s.labels) { // the copies the pupil types again, not the working pair
-        if (label.index != 4 && label.index != 5) {
+        if (label.term != kWorkN && label.term != kWorkD) {
             EXPECT_LE(label.text.size(), static_cast<size_t>(sweep.maxLength)) << label.text;
         }
     }

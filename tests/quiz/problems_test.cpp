@@ -85,9 +85,9 @@ TEST_P(MakingProblems, GivesTheProblemAndItsSolutionLabels) {
     const Solution solution = m.panel->solve(p);
     if (*m.working) {
         ASSERT_EQ(solution.labels.size(), 2U);
-        EXPECT_EQ(solution.labels[0].index, 4);
+        EXPECT_EQ(solution.labels[0].term, Term::WorkingNumerator);
         EXPECT_EQ(solution.labels[0].text, m.working);
-        EXPECT_EQ(solution.labels[1].index, 5);
+        EXPECT_EQ(solution.labels[1].term, Term::WorkingDenominator);
         EXPECT_EQ(solution.labels[1].text, m.workingDenominator);
     } else {
         EXPECT_TRUE(solution.labels.empty());
