@@ -93,14 +93,15 @@ struct Parts {
     ui::Shape& focusFrame;
     std::vector<ui::Button*> buttons; // in the order of kButtons
     ui::Button& exit;
+    ui::Button& worksheet;
 };
 
 Parts bind(ui::Form& menu) {
-    Parts parts{menu.shape("Shape1"), {}, menu.button("Command5")};
+    Parts parts{menu.shape("Shape1"), {}, menu.button("Command5"), menu.button("Command10")};
     for (const MenuButton& entry : kButtons)
         parts.buttons.push_back(&menu.button(entry.name));
     menu.setCancelButton(parts.exit);
-    menu.setDefaultButton("Command10");
+    menu.setDefaultButton(parts.worksheet);
     return parts;
 }
 
