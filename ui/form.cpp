@@ -198,14 +198,6 @@ std::vector<QObject*> Form::elements(std::string_view name) const {
     return result;
 }
 
-std::vector<QWidget*> Form::array(std::string_view name) const {
-    std::vector<QWidget*> widgets;
-    for (QObject* object : elements(name))
-        if (auto* w = qobject_cast<QWidget*>(object))
-            widgets.push_back(w);
-    return widgets;
-}
-
 namespace {
 
 int indexOf(const QObject* object) {

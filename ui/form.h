@@ -45,8 +45,14 @@ class Form : public QWidget {
     Shape& shape(std::string_view name, int index = -1) const;
     Image& image(std::string_view name, int index = -1) const;
     Timer& timer(std::string_view name, int index = -1) const;
-    // Every element of a control array, in index order.
-    std::vector<QWidget*> array(std::string_view name) const;
+    // Every element of a control array, in index order, as widgets of a kind.
+    template <class T = QWidget> std::vector<T*> array(std::string_view name) const {
+        std::vector<T*> typed;
+        for (QObject* object : elements(name))
+            if (auto* element = dynamic_cast<T*>(object))
+                typed.push_back(element);
+        return typed;
+    }
 
     // Events are bound to parts (see ui/README.md): one widget, or every element of a control array
     // at once. A handler is told the element's index, -1 for a widget outside an array.

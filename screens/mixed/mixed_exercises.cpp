@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <vector>
 
 #include "fraction/fraction.h"
@@ -53,13 +54,9 @@ mixed::Parts MixedExercises::buildParts() {
     const auto score = [this](const mixed::ScoreLabels& names) {
         return Score{label(names.earned), label(names.possible)};
     };
-    std::vector<ui::Image*> pictures;
-    for (int index = 0; index < std::ssize(array("Image1")); ++index)
-        pictures.push_back(&image("Image1", index));
     std::vector<ui::TextBox*> boxes;
     for (std::string_view name : {"Text1", "Text2", "Text3"})
-        for (int index = 0; index < std::ssize(array(name)); ++index)
-            boxes.push_back(&textBox(name, index));
+        std::ranges::copy(array<ui::TextBox>(name), std::back_inserter(boxes));
     return {
         .mixedNumber = {.whole = label("Label1", 2),
                         .fraction = {label("Label1", 0), label("Label1", 1)},
@@ -88,7 +85,7 @@ mixed::Parts MixedExercises::buildParts() {
                            .change = button("Command5")},
         .scores = {score(kScoreLabels[0]), score(kScoreLabels[1]), score(kScoreLabels[2])},
         .total = score(kScoreLabels[3]),
-        .pictures = std::move(pictures),
+        .pictures = array<ui::Image>("Image1"),
         .sun = image("Image1", mixed::kSun),
         .boxes = std::move(boxes),
         .changeAll = button("Command11"),

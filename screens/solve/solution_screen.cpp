@@ -23,8 +23,8 @@ void focusWhole(ui::TextBox& box) {
 SolutionScreen::SolutionScreen(std::string_view name, std::string_view caption, ui::Color back,
                                std::span<const ui::Row> layout, std::string_view panelDenominatorReset)
     : Form(name, caption, 11880, 8490, back), parts_(buildParts(layout)) {
-    for (QWidget* box : parts_.steps)
-        onClick(*box, [this, box](int) { explain(static_cast<ui::Label*>(box)->tip()); });
+    for (ui::Label* box : parts_.steps)
+        onClick(*box, [this, box](int) { explain(box->tip()); });
     onFormClick = [this] { backgroundClicked(); };
     bindMixedPanel(*this, parts_.panel, panelDenominatorReset);
     bindBack(parts_.back);
@@ -34,7 +34,7 @@ SolutionScreen::SolutionScreen(std::string_view name, std::string_view caption, 
 
 SolutionScreen::Parts SolutionScreen::buildParts(std::span<const ui::Row> layout) {
     build(layout);
-    return {.steps = array("Label1"),
+    return {.steps = array<ui::Label>("Label1"),
             .explanation = label("Label7"),
             .back = button("Command9"),
             .exit = button("Command8"),

@@ -52,7 +52,7 @@ class SolutionScreen : public ui::Form {
 
   private:
     struct Parts {
-        std::vector<QWidget*> steps; // every step box, each explaining itself when clicked
+        std::vector<ui::Label*> steps; // every step box, each explaining itself when clicked
         ui::Label& explanation;
         ui::Button &back, &exit;
         MixedPanel panel;
