@@ -15,8 +15,8 @@ constexpr auto kButton =
     ui::button("").withFont(kButtonFont).colors(ui::kBlack, ui::rgb(0xC000C0)).asGraphical();
 constexpr auto kFrame =
     ui::shape("").roundedCorners().outline(ui::rgb(0xFF00FF), 3).filled(ui::rgb(0x800080));
-constexpr auto kNew = kButton.text("جديد");
-constexpr auto kEvaluate = kButton.text("التقويم");
+constexpr auto kNew = kButton.text(texts::kNew);
+constexpr auto kEvaluate = kButton.text(texts::kEvaluate);
 
 constexpr ui::Row kLayout[] = {
     ui::timer("Timer1").every(500),
@@ -34,7 +34,7 @@ constexpr ui::Row kLayout[] = {
     kScore.called("Label3").at(1140, 180, 1455, 615),
     ui::line("Line1", -1, 1140, 900, 2580, 900).outline(ui::kWhite, 1),
     kScore.called("Label4").at(1140, 960, 1395, 615),
-    kButton.called("Command4").text("مسح").at(420, 2880, 1335, 675),
+    kButton.called("Command4").text(texts::kClear).at(420, 2880, 1335, 675),
     kFrame.called("Shape4").at(300, 2760, 1575, 915),
     // Upper panel: the problem, the answer boxes, the solution row.
     // Widened to the left, as the instruction needs more room in the Arabic font that stands in for
@@ -98,9 +98,9 @@ constexpr ui::Row kLayout[] = {
     kFrame.called("Shape7").at(10380, 5100, 1155, 615),
     kEvaluate.called("Command3").at(2280, 7500, 1335, 675),
     kFrame.called("Shape3").at(2160, 7380, 1575, 915),
-    kButton.called("Command9").text("رجوع").at(10140, 7560, 1335, 675),
+    kButton.called("Command9").text(texts::kBack).at(10140, 7560, 1335, 675),
     kFrame.called("Shape10").at(10020, 7440, 1575, 915),
-    kButton.called("Command8").text("خروج").at(480, 7500, 1335, 675),
+    kButton.called("Command8").text(texts::kExit).at(480, 7500, 1335, 675),
     kFrame.called("Shape9").at(360, 7380, 1575, 915),
 };
 

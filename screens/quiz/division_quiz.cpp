@@ -17,8 +17,8 @@ constexpr auto kButton =
 constexpr auto kFrame =
     ui::shape("").roundedCorners().outline(ui::rgb(0xFF0000), 3).filled(ui::rgb(0x800000));
 constexpr auto kNewFrame = kFrame.outline(ui::rgb(0xC00000), 3).filled(ui::rgb(0xFFC0C0));
-constexpr auto kNew = kButton.text("جديد").tip("اضغط لتغيير السؤال");
-constexpr auto kEvaluate = kButton.text("التقويم");
+constexpr auto kNew = kButton.text(texts::kNew).tip(texts::kChangeQuestion);
+constexpr auto kEvaluate = kButton.text(texts::kEvaluate);
 constexpr auto kBox = kAnswer.backColor(ui::rgb(0x400040));
 constexpr auto kDivideSign = kSign.text("÷");
 constexpr auto kTimesSign = kSign.text("×");
@@ -39,7 +39,7 @@ constexpr ui::Row kLayout[] = {
     kScore.called("Label3").at(720, 420, 1695, 615),
     ui::line("Line1", -1, 780, 1140, 2400, 1140).outline(ui::kWhite, 1),
     kScore.called("Label4").at(720, 1260, 1635, 615),
-    kButton.called("Command4").text("مسح").at(360, 3000, 1095, 615).tabAt(21),
+    kButton.called("Command4").text(texts::kClear).at(360, 3000, 1095, 615).tabAt(21),
     kFrame.called("Shape4").at(240, 2880, 1335, 855),
     // Upper panel: a fraction over a whole number; the dividend again times the reciprocal, the
     // product, its reduced form and its whole number; the solution row under them.
@@ -128,9 +128,9 @@ constexpr ui::Row kLayout[] = {
     kNumber.idx(10).at(2760, 6420, 915, 555).hidden(),
     kEvaluate.called("Command3").at(2340, 7380, 1095, 615).tabAt(20),
     kFrame.called("Shape3").at(2220, 7260, 1335, 855),
-    kButton.called("Command9").text("رجوع").at(10200, 7380, 1095, 615).tabAt(26),
+    kButton.called("Command9").text(texts::kBack).at(10200, 7380, 1095, 615).tabAt(26),
     kFrame.called("Shape10").at(10080, 7260, 1335, 855),
-    kButton.called("Command8").text("خروج").at(480, 7380, 1095, 615).tabAt(25),
+    kButton.called("Command8").text(texts::kExit).at(480, 7380, 1095, 615).tabAt(25),
     kFrame.called("Shape9").at(360, 7260, 1335, 855),
 };
 

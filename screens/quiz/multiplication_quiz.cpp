@@ -16,8 +16,8 @@ constexpr auto kButton =
 // The rounded frames behind the buttons reach 120 twips beyond them on every side.
 constexpr auto kFrame =
     ui::shape("").roundedCorners().outline(ui::rgb(0x0000FF), 3).filled(ui::rgb(0x8080FF));
-constexpr auto kNew = kButton.text("جديد").tip("اضغط لتغيير السؤال");
-constexpr auto kEvaluate = kButton.text("التقويم");
+constexpr auto kNew = kButton.text(texts::kNew).tip(texts::kChangeQuestion);
+constexpr auto kEvaluate = kButton.text(texts::kEvaluate);
 // The answer boxes of this screen take numbers of any length.
 constexpr auto kBox = kAnswer.backColor(ui::rgb(0x400040)).maxLen(0);
 constexpr auto kTimesSign = kSign.text("×");
@@ -38,7 +38,7 @@ constexpr ui::Row kLayout[] = {
     kScore.called("Label3").at(900, 300, 1695, 615),
     ui::line("Line1", -1, 900, 1020, 2640, 1020).outline(ui::kWhite, 1),
     kScore.called("Label4").at(900, 1140, 1755, 615),
-    kButton.called("Command4").text("مسح").at(540, 2820, 1335, 615).tabAt(13),
+    kButton.called("Command4").text(texts::kClear).at(540, 2820, 1335, 615).tabAt(13),
     kFrame.called("Shape4").at(420, 2700, 1575, 855),
     // Upper panel: a fraction times a whole number, the answer boxes, the solution row.
     // The instruction needs more room in the Arabic font at hand: the label reaches further left over
@@ -101,9 +101,9 @@ constexpr ui::Row kLayout[] = {
     kNumber.idx(10).at(4140, 6540, 975, 555).hidden(),
     kEvaluate.called("Command3").at(2340, 7260, 1335, 675).tabAt(14),
     kFrame.called("Shape3").at(2220, 7140, 1575, 915),
-    kButton.called("Command8").text("رجوع").at(10080, 7260, 1335, 675).tabAt(17),
+    kButton.called("Command8").text(texts::kBack).at(10080, 7260, 1335, 675).tabAt(17),
     kFrame.called("Shape9").at(9960, 7140, 1575, 915),
-    kButton.called("Command9").text("خروج").at(540, 7260, 1335, 675).tabAt(18),
+    kButton.called("Command9").text(texts::kExit).at(540, 7260, 1335, 675).tabAt(18),
     kFrame.called("Shape10").at(420, 7140, 1575, 915),
 };
 

@@ -7,6 +7,16 @@
 
 namespace screens::quiz {
 
+// The captions and tooltip of the buttons every test screen has.
+namespace texts {
+inline constexpr std::string_view kNew = "جديد";
+inline constexpr std::string_view kChangeQuestion = "اضغط لتغيير السؤال";
+inline constexpr std::string_view kEvaluate = "التقويم";
+inline constexpr std::string_view kClear = "مسح";
+inline constexpr std::string_view kBack = "رجوع";
+inline constexpr std::string_view kExit = "خروج";
+} // namespace texts
+
 inline constexpr ui::Font kNumberFont = ui::arial(18, true);
 
 // Problem numbers and solution labels: white on black, bordered.

@@ -15,8 +15,8 @@ constexpr ui::Color kCyan = ui::rgb(0x00FFFF);
 constexpr ui::Color kTeal = ui::rgb(0x008080);
 constexpr auto kButton = ui::button("").withFont(kButtonFont).colors(ui::kBlack, kCyan).asGraphical();
 constexpr auto kFrame = ui::shape("").roundedCorners().outline(kCyan, 3).filled(kTeal);
-constexpr auto kNew = kButton.text("جديد").tip("اضغط لتغيير السؤال");
-constexpr auto kEvaluate = kButton.text("التقويم");
+constexpr auto kNew = kButton.text(texts::kNew).tip(texts::kChangeQuestion);
+constexpr auto kEvaluate = kButton.text(texts::kEvaluate);
 
 constexpr ui::Row kLayout[] = {
     ui::timer("Timer1").every(500),
@@ -30,7 +30,7 @@ constexpr ui::Row kLayout[] = {
     kScore.called("Label3").at(600, 360, 1455, 615),
     ui::line("Line1", -1, 660, 1020, 2100, 1020).outline(ui::kWhite, 1),
     kScore.called("Label4").at(660, 1080, 1395, 615),
-    kButton.called("Command4").text("مسح").at(480, 2760, 1335, 675),
+    kButton.called("Command4").text(texts::kClear).at(480, 2760, 1335, 675),
     kFrame.called("Shape4").at(420, 2700, 1455, 795).outline(ui::rgb(0x00C0C0), 3),
     // Upper panel: the problem, the answer boxes, the solution row.
     // Widened to the left, as the instruction needs more room in the Arabic font that stands in for
@@ -94,9 +94,9 @@ constexpr ui::Row kLayout[] = {
     kFrame.called("Shape7").at(10440, 5040, 1215, 675).outline(ui::kWhite, 3).filled(kCyan),
     kEvaluate.called("Command3").at(2580, 7200, 1335, 675),
     kFrame.called("Shape3").at(2520, 7140, 1455, 795),
-    kButton.called("Command9").text("رجوع").at(10320, 7320, 1335, 675),
+    kButton.called("Command9").text(texts::kBack).at(10320, 7320, 1335, 675),
     kFrame.called("Shape10").at(10260, 7260, 1455, 795),
-    kButton.called("Command8").text("خروج").at(840, 7200, 1335, 675),
+    kButton.called("Command8").text(texts::kExit).at(840, 7200, 1335, 675),
     kFrame.called("Shape9").at(780, 7140, 1455, 795),
 };
 
