@@ -16,29 +16,29 @@ Problem separated(Problem problem) {
     return problem;
 }
 
-Problem upperLevel1(int l7, int l8) {
-    const int b = l8 % 16 + 2;
-    return {l7 % 13 + 1, b, l8 % 14 + 1, b};
+Problem upperLevel1(int t1, int t2) {
+    const int b = t2 % 16 + 2;
+    return {t1 % 13 + 1, b, t2 % 14 + 1, b};
 }
 
-Problem upperLevel2(int l7, int l8) {
-    const int b = l8 % 16 + 2;
-    const int s1 = l8 % 10 + 1;
-    const int s2 = l7 % 15 + 1;
-    return {signFactor(s1) * (l7 % 15 + 1), b, signFactor(s2) * (l8 % 13 + 1), b};
+Problem upperLevel2(int t1, int t2) {
+    const int b = t2 % 16 + 2;
+    const int s1 = t2 % 10 + 1;
+    const int s2 = t1 % 15 + 1;
+    return {signFactor(s1) * (t1 % 15 + 1), b, signFactor(s2) * (t2 % 13 + 1), b};
 }
 
 Solution solveUpper(const Problem& p) { return {{}, text(p.a + p.c), text(p.b)}; }
 
-Problem lowerLevel1(int l7, int l8) {
-    return separated({(l7 + 13) % 12 + 1, (l8 + 7) % 11 + 1, (l8 + 3) % 14 + 2, (l7 + 1) % 13 + 2});
+Problem lowerLevel1(int t1, int t2) {
+    return separated({(t1 + 13) % 12 + 1, (t2 + 7) % 11 + 1, (t2 + 3) % 14 + 2, (t1 + 1) % 13 + 2});
 }
 
-Problem lowerLevel2(int l7, int l8) {
-    const int e1 = l8 % 11 + 1;
-    const int e2 = l7 % 10 + 1;
-    return separated({signFactor(e1) * ((l7 + 13) % 14 + 1), (l8 + 7) % 13 + 1,
-                      signFactor(e2) * ((l8 + 3) % 14 + 2), (l7 + 8) % 13 + 2});
+Problem lowerLevel2(int t1, int t2) {
+    const int e1 = t2 % 11 + 1;
+    const int e2 = t1 % 10 + 1;
+    return separated({signFactor(e1) * ((t1 + 13) % 14 + 1), (t2 + 7) % 13 + 1,
+                      signFactor(e2) * ((t2 + 3) % 14 + 2), (t1 + 8) % 13 + 2});
 }
 
 Solution solveLower(const Problem& p) {

@@ -11,9 +11,9 @@ using multiplication::productText;
 
 std::string text(int number) { return fraction::numberText(number); }
 
-Problem upperLevel1(int l7, int l8) { return {l7 % 14 + 1, l8 % 19 + 2, l8 % 16 + 5}; }
+Problem upperLevel1(int t1, int t2) { return {t1 % 14 + 1, t2 % 19 + 2, t2 % 16 + 5}; }
 
-Problem upperLevel2(int l7, int l8) { return multiplication::signedUpper(l7, l8, 15); }
+Problem upperLevel2(int t1, int t2) { return multiplication::signedUpper(t1, t2, 15); }
 
 // The dividend copy a over b and the reciprocal 1 over n, then a over n·b; a negative n keeps its
 // sign in the denominators.
@@ -26,7 +26,7 @@ Solution solveUpper(const Problem& p) {
             text(p.c * p.b)};
 }
 
-Problem lowerLevel2(int l7, int l8) { return multiplication::signedLower(l7, l8, 15); }
+Problem lowerLevel2(int t1, int t2) { return multiplication::signedLower(t1, t2, 15); }
 
 // The reciprocal d over c and the dividend copy a over b, then the products a·d over b·c.
 Solution solveLower(const Problem& p) {

@@ -9,13 +9,13 @@ namespace {
 
 std::string text(int number) { return fraction::numberText(number); }
 
-Problem upperLevel1(int l7, int l8) { return {l7 % 14 + 1, l8 % 11 + 2, l8 % 15 + 1}; }
+Problem upperLevel1(int t1, int t2) { return {t1 % 14 + 1, t2 % 11 + 2, t2 % 15 + 1}; }
 
-Problem upperLevel2(int l7, int l8) { return signedUpper(l7, l8, 16); }
+Problem upperLevel2(int t1, int t2) { return signedUpper(t1, t2, 16); }
 
 Solution solveUpper(const Problem& p) { return {{}, text(p.c * p.a), text(p.b)}; }
 
-Problem lowerLevel2(int l7, int l8) { return signedLower(l7, l8, 14); }
+Problem lowerLevel2(int t1, int t2) { return signedLower(t1, t2, 14); }
 
 Solution solveLower(const Problem& p) {
     return {
@@ -26,21 +26,21 @@ Solution solveLower(const Problem& p) {
 
 } // namespace
 
-Problem lowerLevel1(int l7, int l8) {
-    return {(l7 + 35) % 12 + 1, (l8 + 11) % 11 + 2, (l8 + 3) % 14 + 2, (l7 + 20) % 13 + 2};
+Problem lowerLevel1(int t1, int t2) {
+    return {(t1 + 35) % 12 + 1, (t2 + 11) % 11 + 2, (t2 + 3) % 14 + 2, (t1 + 20) % 13 + 2};
 }
 
-Problem signedUpper(int l7, int l8, int denominators) {
-    const int s1 = l8 % 10 + 1;
-    const int s2 = l7 % 15 + 1;
-    return {signFactor(s1) * (l7 % 12 + 1), l8 % denominators + 2, signFactor(s2) * (l8 % 13 + 1)};
+Problem signedUpper(int t1, int t2, int denominators) {
+    const int s1 = t2 % 10 + 1;
+    const int s2 = t1 % 15 + 1;
+    return {signFactor(s1) * (t1 % 12 + 1), t2 % denominators + 2, signFactor(s2) * (t2 % 13 + 1)};
 }
 
-Problem signedLower(int l7, int l8, int denominators) {
-    const int s1 = l8 % 11 + 1;
-    const int s2 = l7 % 10 + 1;
-    return {signFactor(s1) * ((l7 + 23) % 14 + 1), (l8 + 7) % denominators + 2,
-            signFactor(s2) * ((l8 + 43) % 16 + 2), (l7 + 11) % 15 + 2};
+Problem signedLower(int t1, int t2, int denominators) {
+    const int s1 = t2 % 11 + 1;
+    const int s2 = t1 % 10 + 1;
+    return {signFactor(s1) * ((t1 + 23) % 14 + 1), (t2 + 7) % denominators + 2,
+            signFactor(s2) * ((t2 + 43) % 16 + 2), (t1 + 11) % 15 + 2};
 }
 
 std::string productText(int x, int y) { return text(x) + std::string(step_text::kTimes) + text(y); }

@@ -13,9 +13,9 @@ extern const PanelProblems kLower; // a fraction times a fraction
 
 // What the division test makes alike: its level-1 fraction pairs are these, and its level-2 problems
 // differ only in the range of the first denominator, b from 2 to denominators + 1.
-Problem lowerLevel1(int l7, int l8);
-Problem signedUpper(int l7, int l8, int denominators);
-Problem signedLower(int l7, int l8, int denominators);
+Problem lowerLevel1(int t1, int t2);
+Problem signedUpper(int t1, int t2, int denominators);
+Problem signedLower(int t1, int t2, int denominators);
 
 // A product before it is worked out, as the working pair shows it: "-3 × 5".
 std::string productText(int x, int y);

@@ -21,8 +21,8 @@ struct Problem {
 // The sign factor (-1)^s of the problem formulas.
 constexpr int signFactor(int s) { return s % 2 == 0 ? 1 : -1; }
 
-// Makes a panel's problem from the two tick counters' values.
-using Formula = Problem (*)(int l7, int l8);
+// Makes a panel's problem from the two tick counters' values, t1 and t2.
+using Formula = Problem (*)(int t1, int t2);
 
 // The terms of a panel's working, each shown in a label, typed in an answer box, or both.
 // clang-format off

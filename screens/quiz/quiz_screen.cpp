@@ -189,9 +189,9 @@ void QuizScreen::chooseLevel(int level) {
 
 void QuizScreen::newProblem(const PanelParts& panel, int level) {
     hideRow(panel);
-    const int l7 = static_cast<int>(parts_.tally.ticks1.number());
-    const int l8 = static_cast<int>(parts_.tally.ticks2.number());
-    writeProblem(panel, panel.settings.problems.formulas[level](l7, l8));
+    const int ticks1 = static_cast<int>(parts_.tally.ticks1.number());
+    const int ticks2 = static_cast<int>(parts_.tally.ticks2.number());
+    writeProblem(panel, panel.settings.problems.formulas[level](ticks1, ticks2));
     askFor(panel, complete(settings_.rule, panel.label(Term::Numerator)->caption(),
                            panel.label(Term::Denominator)->caption()));
     for (ui::TextBox* box : panel.answerBoxes)

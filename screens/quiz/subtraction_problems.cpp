@@ -12,26 +12,26 @@ std::string text(int number) { return fraction::numberText(number); }
 // The guards compare numbers by their texts, as words are ordered: "14" comes before "4".
 bool textBefore(int first, int second) { return fraction::textBefore(text(first), text(second)); }
 
-Problem upperLevel1(int l7, int l8) {
-    int p = l7 % 14 + 7;
-    const int q = l8 % 10 + 1;
-    const int d = l8 % 17 + 2;
+Problem upperLevel1(int t1, int t2) {
+    int p = t1 % 14 + 7;
+    const int q = t2 % 10 + 1;
+    const int d = t2 % 17 + 2;
     if (textBefore(p, q))
         p += 9;
     return {p, d, q, d};
 }
 
-Problem upperLevel2(int l7, int l8) {
-    const int s1 = l8 % 10 + 1;
-    const int s2 = l7 % 15 + 1;
-    const int d = l8 % 21 + 2;
-    return {signFactor(s1) * (l7 % 15 + 1), d, signFactor(s2) * (l8 % 16 + 1), d};
+Problem upperLevel2(int t1, int t2) {
+    const int s1 = t2 % 10 + 1;
+    const int s2 = t1 % 15 + 1;
+    const int d = t2 % 21 + 2;
+    return {signFactor(s1) * (t1 % 15 + 1), d, signFactor(s2) * (t2 % 16 + 1), d};
 }
 
 Solution solveUpper(const Problem& p) { return {{}, text(p.a - p.c), text(p.b)}; }
 
-Problem lowerLevel1(int l7, int l8) {
-    Problem p{(l7 + 13) % 11 + 5, (l8 + 7) % 9 + 2, (l8 + 3) % 9 + 1, (l7 + 9) % 10 + 5};
+Problem lowerLevel1(int t1, int t2) {
+    Problem p{(t1 + 13) % 11 + 5, (t2 + 7) % 9 + 2, (t2 + 3) % 9 + 1, (t1 + 9) % 10 + 5};
     if (p.d == p.b)
         p.d += 3;
     if (textBefore(p.a, p.c))
@@ -41,11 +41,11 @@ Problem lowerLevel1(int l7, int l8) {
     return p;
 }
 
-Problem lowerLevel2(int l7, int l8) {
-    const int e1 = l8 % 11 + 1;
-    const int e2 = l7 % 10 + 1;
-    Problem p{signFactor(e1) * ((l7 + 13) % 14 + 1), (l8 + 7) % 13 + 2, signFactor(e2) * ((l8 + 3) % 14 + 2),
-              (l7 + 9) % 13 + 2};
+Problem lowerLevel2(int t1, int t2) {
+    const int e1 = t2 % 11 + 1;
+    const int e2 = t1 % 10 + 1;
+    Problem p{signFactor(e1) * ((t1 + 13) % 14 + 1), (t2 + 7) % 13 + 2, signFactor(e2) * ((t2 + 3) % 14 + 2),
+              (t1 + 9) % 13 + 2};
     if (p.d == p.b)
         ++p.d;
     return p;

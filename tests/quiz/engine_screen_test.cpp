@@ -103,10 +103,10 @@ TEST_P(EveryTestScreen, NewProblemOpensThePanelAgainAndLeavesTheScoreAlone) {
     EXPECT_FALSE(driver::find(form, "Command3").isEnabled());
     EXPECT_TRUE(shown(form, "Label1", 6));
     const std::string marked = score(form);
-    for (int l8 : {17, 18}) {
-        setCounters(form, 3, l8);
+    for (int t2 : {17, 18}) {
+        setCounters(form, 3, t2);
         press(form, GetParam().lowerNew[0]);
-        EXPECT_EQ(caption(form, "Label1", 2), GetParam().lowerSeconds[l8 - 17]);
+        EXPECT_EQ(caption(form, "Label1", 2), GetParam().lowerSeconds[t2 - 17]);
         EXPECT_EQ(score(form), marked);
         EXPECT_TRUE(driver::find(form, "Command3").isEnabled());
         for (int i = 4; i <= 10; ++i)

@@ -17,7 +17,7 @@ struct MarkingCase {
     const char* name;
     const char* screen;
     Made made;
-    int l7, l8;
+    int t1, t2;
     bool upper;
     std::vector<std::pair<int, const char*>> answers;
     const char* score;
@@ -88,7 +88,7 @@ const MarkingCase kCases[] = {
 // clang-format on
 
 void makeProblem(ui::Form& form, const MarkingCase& c) {
-    setCounters(form, c.l7, c.l8);
+    setCounters(form, c.t1, c.t2);
     if (c.made == Made::Level2)
         press(form, "Option2");
     else if (c.made == Made::Level1)

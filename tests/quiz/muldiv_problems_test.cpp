@@ -30,7 +30,7 @@ struct PanelCase {
     int level; // 0 for level 1, 1 for level 2
     Operation operation;
     bool wholeDivisor; // the upper panels: the second number stands alone in c
-    Problem make(int l7, int l8) const { return problems.formulas[level](l7, l8); }
+    Problem make(int t1, int t2) const { return problems.formulas[level](t1, t2); }
     Solution solve(const Problem& p) const { return problems.solve(p); }
 };
 
@@ -55,7 +55,7 @@ WholeRule ruleOf(const PanelCase& panel) { return panel.operation == Operation::
 
 struct Made {
     const PanelCase* panel;
-    int l7, l8;
+    int t1, t2;
     Problem problem;
     std::vector<Caption> labels; // dividend copy, reciprocal and working pair, in writing order
     const char *n, *d;
@@ -104,7 +104,7 @@ class MakingProducts : public testing::TestWithParam<Made> {};
 
 TEST_P(MakingProducts, GivesTheProblemAndItsSolutionLabels) {
     const Made& m = GetParam();
-    const Problem p = m.panel->make(m.l7, m.l8);
+    const Problem p = m.panel->make(m.t1, m.t2);
     EXPECT_EQ(std::vector<int>({p.a, p.b, p.c, p.d}),
               std::vector<int>({m.problem.a, m.problem.b, m.problem.c, m.problem.d}));
     const Solution solution = m.panel->solve(p);
@@ -210,15 +210,15 @@ class EveryProductCounterPair : public testing::TestWithParam<Sweep> {};
 TEST_P(EveryProductCounterPair, SolvesExactlyAndFitsTheBoxes) {
     const Sweep& sweep = GetParam();
     std::set<std::tuple<int, int, int, int>> seen;
-    for (int l7 = 0; l7 < 453; ++l7) {
-        for (int l8 = 0; l8 < 400; ++l8) {
-            const Problem p = sweep.panel->make(l7, l8);
+    for (int t1 = 0; t1 < 453; ++t1) {
+        for (int t2 = 0; t2 < 400; ++t2) {
+            const Problem p = sweep.panel->make(t1, t2);
             if (!seen.insert({p.a, p.b, p.c, p.d}).second)
                 continue;
             checkNumbers(sweep, p);
             checkSolution(sweep, p);
             if (HasFailure())
-                FAIL() << sweep.panel->name << ": L7 = " << l7 << ", L8 = " << l8;
+                FAIL() << sweep.panel->name << ": t1 = " << t1 << ", t2 = " << t2;
         }
     }
 }

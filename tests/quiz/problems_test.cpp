@@ -27,7 +27,7 @@ struct PanelCase {
     const PanelProblems& problems;
     int level; // 0 for level 1, 1 for level 2
     WholeRule rule;
-    Problem make(int l7, int l8) const { return problems.formulas[level](l7, l8); }
+    Problem make(int t1, int t2) const { return problems.formulas[level](t1, t2); }
     Solution solve(const Problem& p) const { return problems.solve(p); }
 };
 
@@ -42,7 +42,7 @@ const PanelCase kSubtractionLower2{"SubtractionLower2", subtraction::kLower, 1, 
 
 struct Made {
     const PanelCase* panel;
-    int l7, l8;
+    int t1, t2;
     Problem problem;
     const char *working, *workingDenominator; // empty for the upper panels
     const char *n, *d;
@@ -80,7 +80,7 @@ class MakingProblems : public testing::TestWithParam<Made> {};
 
 TEST_P(MakingProblems, GivesTheProblemAndItsSolutionLabels) {
     const Made& m = GetParam();
-    const Problem p = m.panel->make(m.l7, m.l8);
+    const Problem p = m.panel->make(m.t1, m.t2);
     EXPECT_EQ(std::tie(p.a, p.b, p.c, p.d), std::tie(m.problem.a, m.problem.b, m.problem.c, m.problem.d));
     const Solution solution = m.panel->solve(p);
     if (*m.working) {
@@ -175,14 +175,14 @@ TEST_P(EveryCounterPair, SolvesExactlyAndFitsTheBoxes) {
     const Sweep& sweep = GetParam();
     std::set<std::tuple<int, int, int, int>> seen;
     std::int64_t minN = 1000, maxN = -1000, minD = 1000, maxD = -1000;
-    for (int l7 = 0; l7 < 500; ++l7) {
-        for (int l8 = 0; l8 < 400; ++l8) {
-            const Problem p = sweep.panel->make(l7, l8);
+    for (int t1 = 0; t1 < 500; ++t1) {
+        for (int t2 = 0; t2 < 400; ++t2) {
+            const Problem p = sweep.panel->make(t1, t2);
             if (!seen.insert({p.a, p.b, p.c, p.d}).second)
                 continue;
             checkSolution(sweep, p);
             if (HasFailure())
-                FAIL() << "L7 = " << l7 << ", L8 = " << l8;
+                FAIL() << "t1 = " << t1 << ", t2 = " << t2;
             const Exact exact = exactResult(p, sweep.sign, sweep.oneDenominator);
             minN = std::min(minN, exact.n), maxN = std::max(maxN, exact.n);
             minD = std::min(minD, exact.d), maxD = std::max(maxD, exact.d);

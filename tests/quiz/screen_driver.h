@@ -23,9 +23,9 @@ inline ui::Form& openStill(const char* name) {
     return form;
 }
 
-inline void setCounters(ui::Form& form, int l7, int l8) {
-    form.label("Label7").setCaption(std::to_string(l7));
-    form.label("Label8").setCaption(std::to_string(l8));
+inline void setCounters(ui::Form& form, int t1, int t2) {
+    form.label("Label7").setCaption(std::to_string(t1));
+    form.label("Label8").setCaption(std::to_string(t2));
 }
 
 inline std::string caption(const ui::Form& form, const char* name, int index) {

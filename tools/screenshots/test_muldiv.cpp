@@ -39,9 +39,9 @@ void mark(ui::Form& form, std::initializer_list<Marking> panels) {
     }
 }
 
-void chooseLevelTwo(ui::Form& form, int l7, int l8) {
-    form.label("Label7").setCaption(std::to_string(l7));
-    form.label("Label8").setCaption(std::to_string(l8));
+void chooseLevelTwo(ui::Form& form, int t1, int t2) {
+    form.label("Label7").setCaption(std::to_string(t1));
+    form.label("Label8").setCaption(std::to_string(t2));
     static_cast<QAbstractButton&>(form.widget("Option2")).click();
 }
 
