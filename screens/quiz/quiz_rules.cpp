@@ -1,5 +1,6 @@
 #include "screens/quiz/quiz_rules.h"
 
+#include <compare>
 #include <cmath>
 #include <optional>
 
@@ -65,7 +66,7 @@ bool isRight(Comparison kind, Pair typed, Pair expected) {
         const Number n = read(typed.numerator), en = read(expected.numerator);
         if (!n || !en)
             return false;
-        return kind == Comparison::NumberValue ? *n == *en : fraction::compareSize(*n, *en) == 0;
+        return kind == Comparison::NumberValue ? *n == *en : std::is_eq(fraction::compareSize(*n, *en));
     }
     case Comparison::WholeText:
         return sameText(typed.numerator, expected.numerator) &&

@@ -48,6 +48,7 @@ std::vector<StarPlace> starPlaces(const StarGroups& groups) {
     static constexpr int kFlowers[3][7] = {
         {23, 24, 25, 26, 27, 28, 29}, {31, 32, 33, 34, 35, 37, 38}, {41, 42, 43, 44, 45, 47, 48}};
     std::vector<StarPlace> places;
+    places.reserve(kStars);
     for (int i = 0; i < kChainStars; ++i)
         places.push_back(chainStar(groups, i));
     for (int flower = 0; flower < 3; ++flower)
@@ -92,9 +93,6 @@ QuizScreen::QuizScreen(const QuizSettings& settings)
 // Builds the screen from its layout table and binds, once, the parts its handlers act on.
 Parts QuizScreen::buildParts() {
     build(withStars(settings_));
-    std::vector<ui::Image*> stars;
-    for (int index = 0; index < kStars; ++index)
-        stars.push_back(&image("Image1", index));
     const auto optional = [this](std::string_view name) { return name.empty() ? nullptr : &button(name); };
     return {.panels = {bindPanel(settings_.upper), bindPanel(settings_.lower)},
             .tally = {.right = label("Label3"),
@@ -103,7 +101,7 @@ Parts QuizScreen::buildParts() {
                       .ticks2 = label("Label8")},
             .tickers = {&timer("Timer1"), &timer("Timer2")},
             .levels = {&widget("Option1"), &widget("Option2")},
-            .stars = std::move(stars),
+            .stars = array<ui::Image>("Image1"),
             .clear = button("Command4"),
             .back = button(settings_.back),
             .exit = button(settings_.exit),

@@ -33,7 +33,7 @@ void convert(ui::Form& form, MixedPanel& panel, std::string_view denominatorRese
 
 void frameOnly(MixedPanel& panel, const ui::TextBox* framed) {
     for (ui::TextBox* field : {&panel.numerator, &panel.denominator, &panel.whole})
-        field->setFrame(field == framed);
+        field->setFrame(framed != nullptr && field == framed);
 }
 
 } // namespace
