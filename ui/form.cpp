@@ -178,6 +178,7 @@ QWidget& Form::widget(std::string_view name, int index) const { return find<QWid
 Label& Form::label(std::string_view name, int index) const { return find<Label>(name, index); }
 TextBox& Form::textBox(std::string_view name, int index) const { return find<TextBox>(name, index); }
 Button& Form::button(std::string_view name, int index) const { return find<Button>(name, index); }
+OptionEvents& Form::option(std::string_view name, int index) const { return find<OptionEvents>(name, index); }
 Shape& Form::shape(std::string_view name, int index) const { return find<Shape>(name, index); }
 Image& Form::image(std::string_view name, int index) const { return find<Image>(name, index); }
 Timer& Form::timer(std::string_view name, int index) const { return find<Timer>(name, index); }
@@ -217,8 +218,8 @@ template <class T> bool bindEvent(QObject* object, Event T::*event, const Handle
 
 void Form::onClick(QObject& element, const Handler& handler) {
     bindEvent(&element, &Button::onClick, handler) || bindEvent(&element, &Label::onClick, handler) ||
-        bindEvent(&element, &TextBox::onClick, handler) || bindEvent(&element, &Option::onClick, handler) ||
-        bindEvent(&element, &GraphicalOption::onClick, handler);
+        bindEvent(&element, &TextBox::onClick, handler) ||
+        bindEvent(&element, &OptionEvents::onClick, handler);
 }
 
 void Form::onChange(QObject& element, const Handler& handler) {
@@ -228,8 +229,6 @@ void Form::onChange(QObject& element, const Handler& handler) {
 void Form::onGotFocus(QObject& element, const Handler& handler) {
     bindEvent(&element, &TextBox::onGotFocus, handler) || bindEvent(&element, &Button::onGotFocus, handler);
 }
-
-void Form::onTimer(Timer& timer, Event handler) { timer.onTick = std::move(handler); }
 
 void Form::onClick(std::string_view name, const Handler& handler) {
     for (QObject* object : elements(name))
@@ -246,18 +245,18 @@ void Form::onGotFocus(std::string_view name, const Handler& handler) {
         onGotFocus(*object, handler);
 }
 
-void Form::onTimer(std::string_view name, Event handler) { onTimer(timer(name), std::move(handler)); }
+void Form::onTimer(std::string_view name, Event handler) { timer(name).onTick = std::move(handler); }
 
 void Form::bindBack(Button& button) {
-    onClick(button, [this](int) { unload(); });
+    button.onClick = [this] { unload(); };
 }
 
 void Form::bindExit(Button& button) {
-    onClick(button, [](int) {
+    button.onClick = [] {
         if (!forms::loaded().empty())
             forms::loaded().back()->unload();
         forms::end();
-    });
+    };
 }
 
 void Form::spokenTextsChanged() {

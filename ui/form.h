@@ -42,6 +42,7 @@ class Form : public QWidget {
     Label& label(std::string_view name, int index = -1) const;
     TextBox& textBox(std::string_view name, int index = -1) const;
     Button& button(std::string_view name, int index = -1) const;
+    OptionEvents& option(std::string_view name, int index = -1) const;
     Shape& shape(std::string_view name, int index = -1) const;
     Image& image(std::string_view name, int index = -1) const;
     Timer& timer(std::string_view name, int index = -1) const;
@@ -54,11 +55,8 @@ class Form : public QWidget {
         return typed;
     }
 
-    // Events are bound to parts (see ui/README.md): one widget, or every element of a control array
-    // at once. A handler is told the element's index, -1 for a widget outside an array.
-    void onClick(QObject& element, const Handler& handler);
-    void onChange(QObject& element, const Handler& handler);
-    void onGotFocus(QObject& element, const Handler& handler);
+    // A widget's events are its own (`button.onClick = ...`). These bind every element of a control
+    // array held by a screen's parts at once; the handler is told the element's index.
     void onClick(Elements auto const& elements, const Handler& handler) {
         for (auto* element : elements)
             onClick(*element, handler);
@@ -71,7 +69,6 @@ class Form : public QWidget {
         for (auto* element : elements)
             onGotFocus(*element, handler);
     }
-    static void onTimer(Timer& timer, Event handler);
     // The same by object name (every element of the control array of that name), for tests and tools,
     // which address widgets by their object names.
     void onClick(std::string_view name, const Handler& handler);
@@ -123,6 +120,9 @@ class Form : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void onClick(QObject& element, const Handler& handler);
+    void onChange(QObject& element, const Handler& handler);
+    void onGotFocus(QObject& element, const Handler& handler);
     QObject* create(const Row& item);
     std::vector<QObject*> elements(std::string_view name) const;
     void setTabOrder(std::span<const Row> layout);

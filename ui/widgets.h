@@ -98,16 +98,18 @@ class Button : public QPushButton {
     void focusInEvent(QFocusEvent* event) override;
 };
 
-// An option button: a radio button, or a checkable button for the graphical style.
-class Option : public QRadioButton {
-  public:
-    explicit Option(QWidget* parent);
+// An option button: a radio button, or a checkable button for the graphical style. Both raise the
+// same events, so a screen binds an option whichever way it is drawn.
+struct OptionEvents {
     Event onClick;
 };
-class GraphicalOption : public QPushButton {
+class Option : public QRadioButton, public OptionEvents {
+  public:
+    explicit Option(QWidget* parent);
+};
+class GraphicalOption : public QPushButton, public OptionEvents {
   public:
     explicit GraphicalOption(QWidget* parent);
-    Event onClick;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

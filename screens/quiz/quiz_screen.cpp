@@ -100,7 +100,7 @@ Parts QuizScreen::buildParts() {
                       .ticks1 = label("Label7"),
                       .ticks2 = label("Label8")},
             .tickers = {&timer("Timer1"), &timer("Timer2")},
-            .levels = {&widget("Option1"), &widget("Option2")},
+            .levels = {&option("Option1"), &option("Option2")},
             .stars = array<ui::Image>("Image1"),
             .clear = button("Command4"),
             .back = button(settings_.back),
@@ -146,22 +146,22 @@ PanelParts QuizScreen::bindPanel(const PanelSettings& settings) {
 }
 
 void QuizScreen::bindEvents() {
-    onTimer(*parts_.tickers[0], [this] { advanceCounter(parts_.tally.ticks1, settings_.bound1); });
-    onTimer(*parts_.tickers[1], [this] { advanceCounter(parts_.tally.ticks2, settings_.bound2); });
-    onClick(*parts_.levels[0], [this](int) { chooseLevel(0); });
-    onClick(*parts_.levels[1], [this](int) { chooseLevel(1); });
+    parts_.tickers[0]->onTick = [this] { advanceCounter(parts_.tally.ticks1, settings_.bound1); };
+    parts_.tickers[1]->onTick = [this] { advanceCounter(parts_.tally.ticks2, settings_.bound2); };
+    parts_.levels[0]->onClick = [this] { chooseLevel(0); };
+    parts_.levels[1]->onClick = [this] { chooseLevel(1); };
     for (const PanelParts& panel : parts_.panels) {
         for (int level : {0, 1})
-            onClick(*panel.newButtons[level], [this, &panel, level](int) { newProblem(panel, level); });
-        onClick(panel.evaluate, [this, &panel](int) { evaluate(panel); });
+            panel.newButtons[level]->onClick = [this, &panel, level] { newProblem(panel, level); };
+        panel.evaluate.onClick = [this, &panel] { evaluate(panel); };
         for (ui::TextBox* box : panel.answerBoxes) {
-            onChange(*box, [box](int) { filterInput(*box); });
-            onClick(*box, [box](int) { box->selectWhole(); });
-            onGotFocus(*box, [box](int) { box->selectWhole(); });
+            box->onChange = [box] { filterInput(*box); };
+            box->onClick = [box] { box->selectWhole(); };
+            box->onGotFocus = [box] { box->selectWhole(); };
         }
     }
-    onChange(parts_.tally.right, [this](int) { rewardCheck(); });
-    onClick(parts_.clear, [this](int) { clearScore(); });
+    parts_.tally.right.onChange = [this] { rewardCheck(); };
+    parts_.clear.onClick = [this] { clearScore(); };
     bindBack(parts_.back);
     bindExit(parts_.exit);
     if (parts_.cancelButton)

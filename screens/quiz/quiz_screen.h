@@ -124,9 +124,9 @@ struct PanelParts {
 struct Parts {
     std::array<PanelParts, 2> panels; // upper, lower
     Tally tally;
-    std::array<ui::Timer*, 2> tickers; // advance the tick counters
-    std::array<QWidget*, 2> levels;    // the options of level 1 and level 2
-    std::vector<ui::Image*> stars;     // in index order
+    std::array<ui::Timer*, 2> tickers;       // advance the tick counters
+    std::array<ui::OptionEvents*, 2> levels; // the options of level 1 and level 2
+    std::vector<ui::Image*> stars;           // in index order
     ui::Button& clear;
     ui::Button& back;
     ui::Button& exit;

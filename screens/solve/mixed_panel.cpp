@@ -45,18 +45,17 @@ MixedPanel mixedPanelParts(const ui::Form& form) {
 
 void bindMixedPanel(ui::Form& form, MixedPanel& panel, std::string_view denominatorReset) {
     for (ui::TextBox* field : {&panel.numerator, &panel.denominator, &panel.whole}) {
-        form.onChange(*field,
-                      [&form, &panel, denominatorReset](int) { convert(form, panel, denominatorReset); });
-        form.onGotFocus(*field, [&panel, field](int) { frameOnly(panel, field); });
-        form.onClick(*field, [field](int) {
+        field->onChange = [&form, &panel, denominatorReset] { convert(form, panel, denominatorReset); };
+        field->onGotFocus = [&panel, field] { frameOnly(panel, field); };
+        field->onClick = [field] {
             field->setFocus();
             field->selectWhole();
-        });
+        };
     }
-    form.onClick(panel.instructions, [&panel](int) {
+    panel.instructions.onClick = [&panel] {
         panel.numerator.setFocus();
         panel.numerator.setFrame(true);
-    });
+    };
 }
 
 void unframePanelFields(MixedPanel& panel) { frameOnly(panel, nullptr); }

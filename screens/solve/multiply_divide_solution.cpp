@@ -120,8 +120,8 @@ MultiplyDivideSolution::MultiplyDivideSolution()
       parts_(bindParts()) {
     bindProblem(parts_.product, [this](ui::TextBox& field) { productChanged(field); });
     bindProblem(parts_.quotient, [this](ui::TextBox& field) { quotientChanged(field); });
-    onClick(parts_.solveProduct, [this](int) { solveProduct(); });
-    onClick(parts_.solveQuotient, [this](int) { solveQuotient(); });
+    parts_.solveProduct.onClick = [this] { solveProduct(); };
+    parts_.solveQuotient.onClick = [this] { solveQuotient(); };
 }
 
 MultiplyDivideSolution::Parts MultiplyDivideSolution::bindParts() {

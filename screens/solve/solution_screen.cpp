@@ -24,7 +24,7 @@ SolutionScreen::SolutionScreen(std::string_view name, std::string_view caption, 
                                std::span<const ui::Row> layout, std::string_view panelDenominatorReset)
     : Form(name, caption, 11880, 8490, back), parts_(buildParts(layout)) {
     for (ui::Label* box : parts_.steps)
-        onClick(*box, [this, box](int) { explain(box->tip()); });
+        box->onClick = [this, box] { explain(box->tip()); };
     onFormClick = [this] { backgroundClicked(); };
     bindMixedPanel(*this, parts_.panel, panelDenominatorReset);
     bindBack(parts_.back);
@@ -66,12 +66,12 @@ void SolutionScreen::backgroundClicked() {
 
 void SolutionScreen::bindProblem(const Problem& problem, const std::function<void(ui::TextBox&)>& changed) {
     for (ui::TextBox* field : problem.fields()) {
-        onChange(*field, [field, changed](int) { changed(*field); });
-        onGotFocus(*field, [this, field](int) {
+        field->onChange = [field, changed] { changed(*field); };
+        field->onGotFocus = [this, field] {
             explain(field->tip());
             focusWhole(*field);
-        });
-        onClick(*field, [field](int) { focusWhole(*field); });
+        };
+        field->onClick = [field] { focusWhole(*field); };
     }
 }
 

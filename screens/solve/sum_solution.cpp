@@ -10,8 +10,8 @@ SumSolution::SumSolution(const SumSettings& settings)
                      settings.panelDenominatorReset),
       rule_(settings.rule), parts_(bindParts()) {
     bindProblem(parts_.problem, [this](ui::TextBox& field) { problemChanged(field); });
-    onClick(parts_.overCommonDenominator, [this](int) { solveOverCommonDenominator(); });
-    onClick(parts_.byCrossMultiplication, [this](int) { solveByCrossMultiplication(); });
+    parts_.overCommonDenominator.onClick = [this] { solveOverCommonDenominator(); };
+    parts_.byCrossMultiplication.onClick = [this] { solveByCrossMultiplication(); };
 }
 
 SumSolution::Parts SumSolution::bindParts() {
