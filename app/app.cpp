@@ -5,6 +5,7 @@
 #include "assets/pictures.h"
 #include "screens/menu/main_menu.h"
 #include "ui/application.h"
+#include "ui/fonts.h"
 #include "ui/style.h"
 
 namespace app {

@@ -2,33 +2,18 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QFont>
 #include <QPalette>
 #include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
+#include "ui/fonts.h"
 #include "ui/scaling.h"
 #include "ui/widgets.h"
 
 namespace ui {
 
 namespace {
-
-// Sizes are given in points at 96 dots per inch, as the screens were drawn; pixel sizes keep every
-// screen the same size whatever the machine's own setting.
-QFont fontOf(const Font& font) {
-    const std::string_view face = font.face.empty() ? std::string_view("MS Sans Serif") : font.face;
-    QFont result(qstr(face));
-    double pixelSize = (font.points > 0 ? font.points : 8.25) * 96 / 72;
-    // Amiri, which stands in for Traditional Arabic, is wider and taller at the same size; nine
-    // tenths of the size keeps the screens' captions within their boxes.
-    if (face == "Traditional Arabic")
-        pixelSize *= 0.9;
-    result.setPixelSize(static_cast<int>(std::lround(pixelSize)));
-    result.setBold(font.bold);
-    return result;
-}
 
 Qt::Alignment horizontal(Align align) {
     switch (align) {
@@ -50,7 +35,7 @@ void setColor(QWidget& widget, QPalette::ColorRole role, Color c) {
 }
 
 void applyText(QWidget& widget, const Row& item) {
-    widget.setFont(fontOf(item.font));
+    widget.setFont(screenFont(item.font));
     widget.setLayoutDirection(item.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     if (item.pointer)
         widget.setCursor(item.pointer());
@@ -115,17 +100,6 @@ void installStyle() {
     // which costs microseconds.
     QPixmapCache::setCacheLimit(0);
     // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
-}
-
-void installFontSubstitutes() {
-    QFont::insertSubstitutions(QStringLiteral("Traditional Arabic"),
-                               {QStringLiteral("Amiri"), QStringLiteral("DejaVu Sans")});
-    // Liberation Sans has Arial's metrics but no Arabic letters; the condensed DejaVu face draws them
-    // at about the width of Arial's own Arabic, so Arabic captions keep within their buttons.
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans Condensed")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
 }
 
 void applyBackground(QWidget& widget, Color back) {

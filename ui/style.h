@@ -1,5 +1,5 @@
-// How the widget kinds take the look of their layout row: fonts by the screens' Windows face names, colours,
-// borders, alignment and reading direction.
+// How the widget kinds take the look of their layout row: fonts, colours, borders, alignment and
+// reading direction.
 #pragma once
 
 #include "ui/layout_row.h"
@@ -15,9 +15,6 @@ class Frame;
 
 // One look on every platform (Qt's Fusion style), drawn from the palette each widget is given.
 void installStyle();
-
-// Maps the screens' Windows faces onto fonts a Debian machine has (Amiri, Liberation Sans, DejaVu).
-void installFontSubstitutes();
 
 void applyBackground(QWidget& widget, Color back);
 
