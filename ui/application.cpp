@@ -19,8 +19,17 @@ void identifyApplication(std::string_view name, std::string_view version, std::s
 
 namespace {
 
+// The program built for Windows holds both catalogues itself; elsewhere Qt's is Qt's own file.
+bool loadQtCatalogue(QTranslator& translator) {
+    for (const QString& folder :
+         {QStringLiteral(":/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
+        if (translator.load(QStringLiteral("qtbase_ar"), folder))
+            return true;
+    return false;
+}
+
 // Our catalogue sits beside the programs of a build tree (the tests one folder down) or, installed,
-// in the data folder of the prefix the program is installed in.
+// in the data folder of the prefix the program is installed in (in the program itself on Windows).
 bool loadOurCatalogue(QTranslator& translator) {
     const QDir programs(QCoreApplication::applicationDirPath());
     for (const char* folder : {"translations", "../translations", ZEMORA_INSTALLED_CATALOGUES})
@@ -33,7 +42,7 @@ bool loadOurCatalogue(QTranslator& translator) {
 
 void speakArabic() {
     static QTranslator qtTexts, ourTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ar"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (loadQtCatalogue(qtTexts))
         QCoreApplication::installTranslator(&qtTexts);
     else
         qWarning("Qt's Arabic texts (qt6-translations-l10n) are missing: dialogs will speak English");
