@@ -109,15 +109,15 @@ screenshots: deps
 # Configured with the Windows Qt's own qt-cmake, which brings the MinGW toolchain and the host's moc,
 # rcc and uic; programs the build runs (the picture drawing, the tests) run under Wine.
 WINDOWS_QT = $$(packaging/windows/build-libraries.sh)
-WINDOWS_CONFIGURE = $(WINDOWS_QT)/bin/qt-cmake -S . -G Ninja -DCMAKE_BUILD_TYPE=Release \
+WINDOWS_CONFIGURE = $(WINDOWS_QT)/bin/qt-cmake -S . -G Ninja \
                     -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/packaging/windows/wine-run.sh
 windows: windows-deps
-	$(WINDOWS_CONFIGURE) -B build/windows -DBUILD_TESTING=OFF
+	$(WINDOWS_CONFIGURE) -B build/windows -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build build/windows --target installer
 	@echo "make windows: built $$(ls build/windows/zemora-*-setup.exe)"
 
 windows-test: windows
-	$(WINDOWS_CONFIGURE) -B build/windows-test -DZEMORA_WERROR=ON
+	$(WINDOWS_CONFIGURE) -B build/windows-test -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON
 	cmake --build build/windows-test
 	cd build/windows-test && ctest -j$(JOBS) --output-on-failure
 	tests/windows/installer_test.sh build/windows/zemora-*-setup.exe

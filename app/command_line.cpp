@@ -3,6 +3,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cstdlib>
+
+#include "ui/console.h"
+
 namespace app {
 
 namespace {
@@ -32,6 +36,13 @@ void acceptQtOptions(QCommandLineParser& parser) {
     }
 }
 
+// Before the program has a window, as Qt's parser would, but through the console of the system it
+// runs on (a Windows program's own console is not where the person who typed the command looks).
+[[noreturn]] void answerAndEnd(const QString& text, ui::Answer kind, int status) {
+    ui::answerOnConsole(text.toStdString(), kind);
+    std::exit(status);
+}
+
 } // namespace
 
 void readCommandLine(int& argc, char* argv[]) {
@@ -42,10 +53,18 @@ void readCommandLine(int& argc, char* argv[]) {
     parser.setApplicationDescription(
         QStringLiteral("Zemora (زيمورا), a tutor in Arabic for the four operations on fractions."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // Qt's "-style"
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     acceptQtOptions(parser);
-    parser.process(QCoreApplication::arguments());
+    const QString program = QCoreApplication::applicationName();
+    if (!parser.parse(QCoreApplication::arguments()))
+        answerAndEnd(program + QStringLiteral(": ") + parser.errorText() + u'\n', ui::Answer::Error,
+                     EXIT_FAILURE);
+    if (parser.isSet(version))
+        answerAndEnd(program + u' ' + QCoreApplication::applicationVersion() + u'\n', ui::Answer::Output,
+                     EXIT_SUCCESS);
+    if (parser.isSet(help))
+        answerAndEnd(parser.helpText(), ui::Answer::Output, EXIT_SUCCESS);
 }
 
 } // namespace app

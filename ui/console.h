@@ -1,14 +1,15 @@
-// The console a program was started from. A Windows program with windows of its own has no console:
-// for its command-line answers (--help, --version) to reach the person who typed the command, it
-// writes to the console it was started from, if any. Elsewhere the standard streams are always there.
+// Where the program's answers on the command line (--help, --version, a refused option) reach the
+// person who ran it: the standard output or error. A Windows program with windows of its own has
+// neither unless it was started with them (a pipe, a file); it then writes to the console it was
+// started from, or, started from none (a shortcut), shows the answer in a message box.
 #pragma once
+
+#include <string_view>
 
 namespace ui {
 
-#ifdef _WIN32
-void answerOnStartingConsole();
-#else
-inline void answerOnStartingConsole() {}
-#endif
+enum class Answer { Output, Error };
+
+void answerOnConsole(std::string_view text, Answer kind);
 
 } // namespace ui

@@ -1,23 +1,41 @@
 #include "ui/console.h"
 
-#include <windows.h>
+#include <QString>
 
-#include <cstdio>
+#include <windows.h>
 
 namespace ui {
 
-// Streams already handed over (a pipe, a file, a console of the program's own) stay as they are.
-// The program's code page is UTF-8 (its manifest says so); the console is told to show it.
-void answerOnStartingConsole() {
-    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (output != nullptr && output != INVALID_HANDLE_VALUE)
-        return;
-    if (!AttachConsole(ATTACH_PARENT_PROCESS))
-        return;
-    SetConsoleOutputCP(CP_UTF8);
-    std::FILE* ignored = nullptr;
-    freopen_s(&ignored, "CONOUT$", "w", stdout);
-    freopen_s(&ignored, "CONOUT$", "w", stderr);
+namespace {
+
+// The stream the program was started with, else the console it was started from, else none.
+HANDLE streamFor(Answer kind) {
+    const HANDLE given = GetStdHandle(kind == Answer::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    if (given != nullptr && given != INVALID_HANDLE_VALUE)
+        return given;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS) && GetLastError() != ERROR_ACCESS_DENIED)
+        return nullptr;
+    const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, 0, nullptr);
+    return console == INVALID_HANDLE_VALUE ? nullptr : console;
+}
+
+} // namespace
+
+// A console takes the text as UTF-16, so Arabic shows whatever its code page; a pipe or a file takes
+// UTF-8, as on other systems.
+void answerOnConsole(std::string_view text, Answer kind) {
+    const QString wide = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const HANDLE stream = streamFor(kind);
+    DWORD mode = 0, written = 0;
+    if (stream && GetConsoleMode(stream, &mode)) {
+        WriteConsoleW(stream, wide.utf16(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    } else if (stream) {
+        WriteFile(stream, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    } else {
+        const UINT icon = kind == Answer::Output ? MB_ICONINFORMATION : MB_ICONERROR;
+        MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(wide.utf16()), L"zemora", MB_OK | icon);
+    }
 }
 
 } // namespace ui

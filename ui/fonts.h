@@ -11,7 +11,8 @@ namespace ui {
 // The font of a layout row's text at the screens' own size.
 QFont screenFont(const Font& font);
 
-// Maps the screens' Windows faces onto fonts a Debian machine has (Amiri, Liberation Sans, DejaVu).
+// Maps the screens' Windows faces onto the fonts the machine has (on Debian: Amiri, Liberation Sans,
+// DejaVu).
 void installFontSubstitutes();
 
 } // namespace ui

@@ -1,3 +1,5 @@
+#include "ui/print_queue.h"
+
 #include <QPrinter>
 
 #include <cups/cups.h>
@@ -5,8 +7,6 @@
 
 #include <string>
 #include <string_view>
-
-#include "ui/print_queue.h"
 
 namespace ui {
 

@@ -1,11 +1,11 @@
+#include "ui/print_queue.h"
+
 #include <QPrinter>
 
 #include <windows.h>
 #include <winspool.h>
 
 #include <string>
-
-#include "ui/print_queue.h"
 
 namespace ui {
 

@@ -1,16 +1,14 @@
 ; The Windows installer, in Arabic: installs for all users into Program Files, adds the Start-menu
 ; entry and the uninstaller, which removes all of it again. "/S" installs or removes without a window.
-; makensis is given VERSION, PROGRAM (zemora.exe), ICON, LICENSE and OUTFILE.
-Unicode true
+; makensis is given NAME, PUBLISHER, VERSION, PROGRAM (zemora.exe), ICON, LICENSE and OUTFILE.
+; A 64-bit installer for the 64-bit program: it runs on every Windows the program runs on.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
 
 !include "MUI2.nsh"
-!include "x64.nsh"
 
-!define NAME "زيمورا"
-!define PUBLISHER "Zemora developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zemora"
 !define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
 
@@ -40,22 +38,13 @@ VIAddVersionKey /LANG=1025 "LegalCopyright" "GPL-3.0-or-later"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Arabic"
 
-; A 64-bit program, whose Start-menu entry and registration are for every user of the machine.
-!macro ForAllUsers
-    SetShellVarContext all
-    SetRegView 64
-!macroend
-
+; The Start-menu entry is for every user of the machine.
 Function .onInit
-    !insertmacro ForAllUsers
-    ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP|MB_OK "يعمل ${NAME} على نسخة ويندوز ذات 64 بت فقط." /SD IDOK
-        Abort
-    ${EndIf}
+    SetShellVarContext all
 FunctionEnd
 
 Function un.onInit
-    !insertmacro ForAllUsers
+    SetShellVarContext all
 FunctionEnd
 
 Section
