@@ -1,5 +1,6 @@
 #include "fraction/fraction.h"
 #include "fraction/exact.h"
+#include "fraction/ratio.h"
 
 #include <gtest/gtest.h>
 
@@ -377,6 +378,47 @@ TEST(Exact, ComparesRatiosByValueAndBySize) {
         EXPECT_EQ(fraction::sameRatioSize(*a, *b, *c, *d), row.sameSize);
         EXPECT_EQ(fraction::sameRatioSize(*c, *d, *a, *b), row.sameSize);
         EXPECT_EQ(fraction::sameRatio(row.a, row.b, row.c, row.d), row.sameRatio);
+    }
+}
+
+// Exact arithmetic in lowest terms; a result beyond the parts' range, or a division by zero, has none.
+TEST(Ratio, ComputesExactlyInLowestTerms) {
+    using fraction::Ratio;
+    const struct {
+        std::string x;
+        char operation;
+        std::string y, result; // "n/d", or "" for no result
+        std::string whole;     // the whole part of the result
+    } rows[] = {
+        {"0.1", '+', "0.2", "3/10", "0"},
+        {"2.5", '+', "-0.5", "2/1", "2"},
+        {"-0", '-', "0.25", "-1/4", "0"},
+        {"25", '/', "-6", "-25/6", "-4"},
+        {"-3", '/', "-6", "1/2", "0"},
+        {"1.5", '*', "-4", "-6/1", "-6"},
+        {"9e9", '/', ".01", "900000000000/1", "900000000000"},
+        {"7", '/', "0.0", "", ""},
+        {"1e30", '*', "1e30", "", ""},
+        {"1e37", '+', "1e37", "20000000000000000000000000000000000000/1",
+         "20000000000000000000000000000000000000"},
+        {"1e38", '+', "1e38", "", ""},
+        {"1e-39", '+', "1", "", ""},
+        {"1e39", '-', "1", "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.x + " " + row.operation + " " + row.y);
+        const auto x = Ratio::read(row.x), y = Ratio::read(row.y);
+        std::optional<Ratio> result;
+        if (x && y)
+            result = row.operation == '+'   ? sum(*x, *y)
+                     : row.operation == '-' ? difference(*x, *y)
+                     : row.operation == '*' ? product(*x, *y)
+                                            : quotient(*x, *y);
+        ASSERT_EQ(result.has_value(), !row.result.empty());
+        if (!result)
+            continue;
+        EXPECT_EQ(result->numeratorText() + "/" + result->denominatorText(), row.result);
+        EXPECT_EQ(result->wholePart().numeratorText(), row.whole);
     }
 }
 
