@@ -17,6 +17,9 @@ class Ratio {
   public:
     __extension__ using Whole = __int128;
 
+    // Zero.
+    Ratio() = default;
+
     // The number a numeric text denotes, exactly (0.25 is 1/4); empty when its parts would not fit.
     static std::optional<Ratio> of(const Exact& number);
     static std::optional<Ratio> read(std::string_view text);
