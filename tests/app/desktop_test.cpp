@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -93,6 +94,39 @@ void expectNoCaptionCut(QWidget& screen) {
 }
 
 TEST_F(Desktop, NoCaptionIsCutByItsWidget) { forEveryScreen(expectNoCaptionCut); }
+
+// A caption of two numbers and a sign between them, with or without blanks ("24-15", "95 - 32", "2×7").
+const QRegularExpression kExpression(QStringLiteral(R"(^([\d.]+)(\s*[-+×÷]\s*)([\d.]+)$)"));
+
+// The caption's ink as the label draws it, with its text replaced for the picture.
+QImage pictureWithCaption(ui::Label& label, const QString& caption) {
+    const QString own = label.text();
+    label.setText(caption);
+    const QImage picture = label.grab().toImage();
+    label.setText(own);
+    return picture;
+}
+
+// Every two-operand expression on a right-to-left label draws its first operand on the right: its
+// picture is that of the operands swapped and drawn left to right, not that of the text as it stands.
+TEST(Screens, EveryExpressionReadsRightToLeftWithOrWithoutBlanks) {
+    const QString leftToRight = QStringLiteral("\u202D%1\u202C");
+    int checked = 0;
+    forEveryScreen([&](ui::Form& screen) {
+        for (ui::Label* label : screen.findChildren<ui::Label*>()) {
+            const QRegularExpressionMatch expression = kExpression.match(label->text());
+            if (!expression.hasMatch() || label->layoutDirection() != Qt::RightToLeft)
+                continue;
+            SCOPED_TRACE(label->objectName().toStdString() + " " + label->text().toStdString());
+            const QString swapped = expression.captured(3) + expression.captured(2) + expression.captured(1);
+            const QImage drawn = label->grab().toImage();
+            EXPECT_EQ(drawn, pictureWithCaption(*label, leftToRight.arg(swapped)));
+            EXPECT_NE(drawn, pictureWithCaption(*label, leftToRight.arg(label->text())));
+            ++checked;
+        }
+    });
+    EXPECT_EQ(checked, 6); // the working pairs of the four tests and the products of two of them
+}
 
 void zoomKey(Qt::Key key) {
     QWidget* focused = QApplication::focusWidget();
