@@ -178,5 +178,8 @@ void fitToDesktop(Form& form);
 
 // A modal message box with the information icon and one OK button; returns when it is closed.
 void messageBox(QWidget* parent, std::string_view text, std::string_view title, bool alignRight);
+// A modal question with the buttons "نعم" (yes) and "لا" (no), "لا" being the default that Enter and
+// Esc press; true when it is answered yes.
+bool ask(QWidget* parent, std::string_view question, std::string_view title);
 
 } // namespace ui
