@@ -171,7 +171,8 @@ double zoom();
 void zoomIn(const Form& asking);
 void zoomOut();
 void resetZoom();
-// Shows the screen at the zoom, or as large as fits where it is now, and keeps it on the desktop.
+// Shows the screen at the zoom, or as large as fits where it is now, and keeps it on the desktop; a
+// minimized screen is fitted when it is back.
 void fitToDesktop(Form& form);
 
 } // namespace forms
