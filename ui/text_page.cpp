@@ -15,7 +15,7 @@ namespace ui {
 
 namespace {
 
-constexpr double kTitlePoints = 24, kRowPoints = 16;
+constexpr double kTitlePoints = 28, kRowPoints = 20;
 
 QFont pageFont(const Font& font, double scale) {
     QFont result(qstr(font.face));

@@ -75,7 +75,7 @@ std::string fractionText(const Ratio& number) {
 
 // The fraction, then its whole number, as the sheet places a whole-number box after its fraction.
 std::string mixedText(const MixedNumber& mixed) {
-    const std::string whole = fraction::trimmed(mixed.whole);
+    std::string whole = fraction::trimmed(mixed.whole);
     if (fraction::trimmed(mixed.numerator).empty())
         return whole;
     const std::string part = fraction::trimmed(mixed.numerator) + "/" + fraction::trimmed(mixed.denominator);

@@ -106,7 +106,7 @@ const QRegularExpression kExpression(QStringLiteral(R"(^([\d.]+)(\s*[-+×÷]\s*)
 QImage pictureWithCaption(ui::Label& label, const QString& caption) {
     const QString own = label.text();
     label.setText(caption);
-    const QImage picture = label.grab().toImage();
+    QImage picture = label.grab().toImage();
     label.setText(own);
     return picture;
 }

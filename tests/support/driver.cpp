@@ -66,7 +66,7 @@ std::string textOf(const QWidget& widget) {
 // A message box runs its own event loop; a zero-interval timer keeps looking for it there.
 MessageBoxes::MessageBoxes(std::function<bool()> answer) : timer_(new QTimer) {
     timer_->setInterval(0);
-    connection_ = QObject::connect(timer_, &QTimer::timeout, [this, answer] {
+    connection_ = QObject::connect(timer_, &QTimer::timeout, [this, answer = std::move(answer)] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
