@@ -60,6 +60,19 @@ QString besideFile(const QString& file, std::string_view documentName) {
                                 suffix);
 }
 
+// Draws one page and hands it to the printer: Failed when the printer could not take it.
+PrintOutcome printPage(QPrinter& printer, const std::function<void(QPainter&)>& draw) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return PrintOutcome::Failed;
+    draw(painter);
+    if (!painter.end())
+        return PrintOutcome::Failed;
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        return PrintOutcome::Printed;
+    return queuedOutcome(printer);
+}
+
 PrinterProvider& provider() {
     static PrinterProvider current = systemPrinter;
     return current;
@@ -78,23 +91,6 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString& file, const QWidget& screen)
 void setPrinterProvider(PrinterProvider replacement) {
     provider() = replacement ? std::move(replacement) : PrinterProvider(systemPrinter);
 }
-
-namespace {
-
-// Draws one page and hands it to the printer: Failed when the printer could not take it.
-PrintOutcome printPage(QPrinter& printer, const std::function<void(QPainter&)>& draw) {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return PrintOutcome::Failed;
-    draw(painter);
-    if (!painter.end())
-        return PrintOutcome::Failed;
-    if (printer.outputFormat() != QPrinter::NativeFormat)
-        return PrintOutcome::Printed;
-    return queuedOutcome(printer);
-}
-
-} // namespace
 
 PrintOutcome print(QWidget& widget, QPrinter& printer) {
     if (QWidget* focused = widget.focusWidget())
