@@ -17,7 +17,7 @@
 namespace fraction {
 
 class Exact {
-public:
+  public:
     // The number of a numeric text (see isNumeric: the same texts, blanks around it allowed); empty
     // for any other text ("", "-", "1e999").
     static std::optional<Exact> read(std::string_view text);
@@ -26,6 +26,10 @@ public:
     bool isNegative() const { return negative_; }
     // The absolute value.
     Exact size() const;
+    // The number is (−1)^isNegative() · digits() · 10^exponent(), its digits without leading or
+    // trailing zeros ("2.50" has the digits "25" and the exponent -1).
+    const std::string& digits() const { return digits_; }
+    std::int64_t exponent() const { return exponent_; }
 
     // By value: "15.0" and "1.5e1" are equal, -0 is 0.
     friend bool operator==(const Exact&, const Exact&) = default;
@@ -40,7 +44,7 @@ public:
     // is beyond 2^53, where the number rules no longer test divisibility (see fraction::integerValue).
     std::optional<std::int64_t> integerValue() const;
 
-private:
+  private:
     // (−1)^negative_ · digits_ · 10^exponent_, the digits without leading or trailing zeros, so that
     // equal numbers have equal parts. Zero has no digits, no sign and exponent 0.
     bool negative_ = false;

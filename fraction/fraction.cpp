@@ -42,12 +42,15 @@ std::optional<double> parse(std::string_view text) {
 }
 
 // Arabic-Indic digits U+0660..U+0669 are D9 A0..D9 A9 in UTF-8, Persian digits U+06F0..U+06F9 are
-// DB B0..DB B9; the digit's value is the distance of the second byte from the first digit's.
+// DB B0..DB B9; the digit's value is the distance of the second byte from the first digit's. The
+// Arabic decimal separator U+066B (D9 AB), which Arabic keyboards type, is the decimal point.
 std::optional<char> latinDigit(char lead, char trail) {
     const auto lead8 = static_cast<unsigned char>(lead);
     const auto trail8 = static_cast<unsigned char>(trail);
     if (lead8 == 0xD9 && trail8 >= 0xA0 && trail8 <= 0xA9)
         return static_cast<char>('0' + (trail8 - 0xA0));
+    if (lead8 == 0xD9 && trail8 == 0xAB)
+        return '.';
     if (lead8 == 0xDB && trail8 >= 0xB0 && trail8 <= 0xB9)
         return static_cast<char>('0' + (trail8 - 0xB0));
     return std::nullopt;

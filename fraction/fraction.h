@@ -91,7 +91,8 @@ bool sameRatio(std::string_view a, std::string_view b, std::string_view c, std::
 
 // What the input filter leaves in a field after a change: the text itself when it is numeric or
 // exactly "-", otherwise the empty text. Arabic-Indic (٠..٩) and Persian (۰..۹) digits are first turned
-// into 0..9, so a pupil with an Arabic keyboard can type numbers.
+// into 0..9 and the Arabic decimal separator (٫) into ".", so a pupil with an Arabic keyboard can type
+// numbers.
 std::string filterInput(std::string_view text);
 
 // Text order: character by character from the left by character code, a text that is the beginning

@@ -116,7 +116,7 @@ QRect roomInsideBevel(const QAbstractButton& button) { return inset(button.rect(
 // The shift that brings the caption's ink inside room, looked for where the caption is drawn
 // shifted: text moved by a fraction of a device pixel lands on whole ones, so a shift is checked as drawn.
 std::optional<QPoint> inkShiftFor(const Label& label, const QFont& font, const QRect& room) {
-    Drawn drawn{label.text(), font, label.textArea(), label.textFlags(), label.devicePixelRatioF()};
+    Drawn drawn{label.drawnText(), font, label.textArea(), label.textFlags(), label.devicePixelRatioF()};
     QPoint shift;
     for (int tries = 0; tries < 3; ++tries) {
         const std::optional<QPoint> more = shiftInto(inkOf(drawn), room);

@@ -171,12 +171,16 @@ double zoom();
 void zoomIn(const Form& asking);
 void zoomOut();
 void resetZoom();
-// Shows the screen at the zoom, or as large as fits where it is now, and keeps it on the desktop.
+// Shows the screen at the zoom, or as large as fits where it is now, and keeps it on the desktop; a
+// minimized screen is fitted when it is back.
 void fitToDesktop(Form& form);
 
 } // namespace forms
 
 // A modal message box with the information icon and one OK button; returns when it is closed.
 void messageBox(QWidget* parent, std::string_view text, std::string_view title, bool alignRight);
+// A modal question with the buttons "نعم" (yes) and "لا" (no), "لا" being the default that Enter and
+// Esc press; true when it is answered yes.
+bool ask(QWidget* parent, std::string_view question, std::string_view title);
 
 } // namespace ui

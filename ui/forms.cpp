@@ -1,3 +1,4 @@
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
@@ -38,15 +39,52 @@ QMargins frameOf(const Form& form) {
 constexpr double kZoomSteps[] = {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0};
 double zoomLevel = 1.0;
 
-// The largest scale at which the screen and its frame fit the available area of its desktop screen.
+// On Wayland the compositor places windows and a program cannot move them; nor is it told where its
+// windows are, or what the desktop's panels take of the screen.
+bool compositorPlacesWindows() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// The room for a screen and its frame (on Wayland, the decorations Qt draws itself): the available
+// area of its desktop screen, less, on Wayland, the height of the tallest common desktop panel.
+constexpr int kPanelAllowance = 48;
+QSize roomOn(const QScreen& screen) {
+    const QSize available = screen.availableGeometry().size();
+    return compositorPlacesWindows() ? available.shrunkBy(QMargins(0, kPanelAllowance, 0, 0)) : available;
+}
+
+// The largest scale at which the screen and its frame fit the room of its desktop screen.
 double fittingScale(const Form& form) {
     const QScreen* screen = form.screen();
     if (!screen)
         return 1.0;
-    const QSize room = screen->availableGeometry().size().shrunkBy(frameOf(form));
+    const QSize room = roomOn(*screen).shrunkBy(frameOf(form));
     const QSize size = form.sizeAtOne();
     return std::min(double(room.width()) / size.width(), double(room.height()) / size.height());
 }
+
+// A minimized screen keeps its size until it is back: resized, some window managers bring it back at
+// once. Qt on Wayland forgets at once that it asked to minimize a window, so a screen counts as
+// minimized from then until it is next active.
+constexpr char kMinimized[] = "minimizedUntilActive";
+bool minimized(const Form& form) { return form.isMinimized() || form.property(kMinimized).toBool(); }
+
+class DesktopWatch : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto& form = static_cast<Form&>(*watched);
+        if (event->type() == QEvent::WindowStateChange && form.isMinimized()) {
+            form.setProperty(kMinimized, true);
+        } else if (event->type() == QEvent::WindowActivate && form.property(kMinimized).toBool()) {
+            form.setProperty(kMinimized, false);
+            fitToDesktop(form);
+        }
+        return false;
+    }
+};
 
 // Keeps a window, frame included, inside its desktop screen's available area, centred on `centre`
 // where it can be. A compositor that places windows itself (Wayland) may ignore the move.
@@ -75,9 +113,15 @@ void placeOnFirstShow(Form& form) {
     placeInside(form, under ? under->frameGeometry().center() : screen->availableGeometry().center());
 }
 
+// The active screen last: on Wayland a screen placed anew comes to the front.
 void fitEveryScreen() {
-    for (Form* form : loadedList())
-        fitToDesktop(*form);
+    const std::vector<Form*> forms = loadedList();
+    for (Form* form : forms)
+        if (!form->isActiveWindow())
+            fitToDesktop(*form);
+    for (Form* form : forms)
+        if (form->isActiveWindow())
+            fitToDesktop(*form);
 }
 
 } // namespace
@@ -98,6 +142,7 @@ Form& show(std::string_view name) {
         if (!make)
             qFatal("no screen named %s", std::string(name).c_str());
         form = make();
+        form->installEventFilter(new DesktopWatch(form));
         placeOnFirstShow(*form);
     }
     const QMargins frameBefore = frameOf(*form);
@@ -116,14 +161,22 @@ Form& show(std::string_view name) {
 
 const std::vector<Form*>& loaded() { return loadedList(); }
 
+// A screen that grows on Wayland would grow from where it stands, past the edge of the desktop; shown
+// again, it is placed anew by the compositor, whole.
 void fitToDesktop(Form& form) {
     const double scale = std::min(zoomLevel, fittingScale(form));
-    if (scale == form.scale())
+    if (scale == form.scale() || minimized(form))
         return;
+    const bool grows = scale > form.scale();
     const QPoint centre = form.frameGeometry().center();
     form.setScale(scale);
-    if (form.isVisible())
-        placeInside(form, centre);
+    if (!form.isVisible())
+        return;
+    placeInside(form, centre);
+    if (grows && compositorPlacesWindows()) {
+        form.hide();
+        form.show();
+    }
 }
 
 double zoom() { return zoomLevel; }

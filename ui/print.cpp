@@ -1,6 +1,7 @@
 #include "ui/print.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "ui/print_queue.h"
+#include "ui/text_page.h"
 #include "ui/widgets.h"
 
 namespace ui {
@@ -50,6 +52,27 @@ QImage screenImage(QWidget& widget) {
     return image;
 }
 
+// "ورقة العمل.pdf" and "ورقة الإجابات" give "ورقة العمل - ورقة الإجابات.pdf", in the same folder.
+QString besideFile(const QString& file, std::string_view documentName) {
+    const QFileInfo first(file);
+    const QString suffix = first.suffix().isEmpty() ? QString() : QStringLiteral(".") + first.suffix();
+    return first.dir().filePath(first.completeBaseName() + QStringLiteral(" - ") + qstr(documentName) +
+                                suffix);
+}
+
+// Draws one page and hands it to the printer: Failed when the printer could not take it.
+PrintOutcome printPage(QPrinter& printer, const std::function<void(QPainter&)>& draw) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return PrintOutcome::Failed;
+    draw(painter);
+    if (!painter.end())
+        return PrintOutcome::Failed;
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        return PrintOutcome::Printed;
+    return queuedOutcome(printer);
+}
+
 PrinterProvider& provider() {
     static PrinterProvider current = systemPrinter;
     return current;
@@ -72,26 +95,38 @@ void setPrinterProvider(PrinterProvider replacement) {
 PrintOutcome print(QWidget& widget, QPrinter& printer) {
     if (QWidget* focused = widget.focusWidget())
         focused->clearFocus();
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return PrintOutcome::Failed;
-    const QImage page = screenImage(widget);
-    const QRectF area = painter.viewport();
-    const QSizeF fitted = QSizeF(widget.size()).scaled(area.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRectF(area.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted), page);
-    if (!painter.end())
-        return PrintOutcome::Failed;
-    if (printer.outputFormat() != QPrinter::NativeFormat)
-        return PrintOutcome::Printed;
-    return queuedOutcome(printer);
+    return printPage(printer, [&widget](QPainter& painter) {
+        const QImage page = screenImage(widget);
+        const QRectF area = painter.viewport();
+        const QSizeF fitted = QSizeF(widget.size()).scaled(area.size(), Qt::KeepAspectRatio);
+        painter.drawImage(QRectF(area.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted), page);
+    });
 }
 
-PrintResult printScreen(QWidget& screen, std::string_view documentName) {
-    const std::unique_ptr<QPrinter> printer = provider()(screen, documentName);
-    if (!printer)
-        return {PrintOutcome::Cancelled, {}};
-    const bool toFile = printer->outputFormat() != QPrinter::NativeFormat;
-    return {print(screen, *printer), toFile ? std::string() : printer->printerName().toStdString()};
+PrintJob::PrintJob(QWidget& screen, std::string_view documentName)
+    : printer_(provider()(screen, documentName)) {}
+
+PrintJob::~PrintJob() = default;
+
+std::string PrintJob::printerName() const {
+    return printer_ && printer_->outputFormat() == QPrinter::NativeFormat
+               ? printer_->printerName().toStdString()
+               : std::string();
+}
+
+PrintOutcome PrintJob::printScreen(QWidget& screen) {
+    return printer_ ? print(screen, *printer_) : PrintOutcome::Cancelled;
+}
+
+PrintOutcome PrintJob::printText(const TextPage& page, std::string_view documentName) {
+    if (!printer_)
+        return PrintOutcome::Cancelled;
+    printer_->setDocName(qstr(documentName));
+    printer_->setCopyCount(1);
+    printer_->setPrintRange(QPrinter::AllPages);
+    if (printer_->outputFormat() != QPrinter::NativeFormat)
+        printer_->setOutputFileName(besideFile(printer_->outputFileName(), documentName));
+    return printPage(*printer_, [&page](QPainter& painter) { drawTextPage(painter, page); });
 }
 
 } // namespace ui

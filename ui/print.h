@@ -1,11 +1,12 @@
 // Printing a screen's image: the window's client area drawn as one page, scaled to fit the printable
-// area with its proportions kept, and centred on it.
+// area with its proportions kept, and centred on it; and pages of text printed after it.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QPrinter;
 class QString;
@@ -32,13 +33,35 @@ enum class PrintOutcome { Printed, Paused, Cancelled, Failed };
 // server took it for a printer that is stopped or takes no jobs, where it waits until the printer runs.
 PrintOutcome print(QWidget& widget, QPrinter& printer);
 
-struct PrintResult {
-    PrintOutcome outcome;
-    std::string printer; // the name of the printer the page went to; empty for a file
+// A page of text, drawn as text in the screens' fonts and right to left: a title, then rows of cells,
+// each column as wide as its widest cell.
+struct TextPage {
+    std::string title;
+    std::vector<std::vector<std::string>> rows;
 };
 
-// Prints a screen's image: asks the provider for a printer, then prints the page on it. Cancelled when
-// the person chose not to print.
-PrintResult printScreen(QWidget& screen, std::string_view documentName);
+// One print: the printer the person chose for a screen's page, and the pages printed on it.
+class PrintJob {
+  public:
+    // Asks the provider for a printer (by default the print dialog, over the screen).
+    PrintJob(QWidget& screen, std::string_view documentName);
+    ~PrintJob();
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    // False when the person chose not to print.
+    bool chosen() const { return printer_ != nullptr; }
+    // The name of the printer the pages go to; empty for a file.
+    std::string printerName() const;
+    // The screen's image as one page, as print() draws it, in the copies the person asked for.
+    PrintOutcome printScreen(QWidget& screen);
+    // A text page after it on the same printer: one copy, whatever the copies asked for; where the
+    // pages go to a file, into a file of its own beside it, named after the document
+    // ("ورقة العمل - ورقة الإجابات.pdf" beside "ورقة العمل.pdf").
+    PrintOutcome printText(const TextPage& page, std::string_view documentName);
+
+  private:
+    std::unique_ptr<QPrinter> printer_;
+};
 
 } // namespace ui

@@ -110,7 +110,7 @@ void Label::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     drawFrame(&painter);
-    style()->drawItemText(&painter, textArea(), textFlags(), palette(), isEnabled(), text(),
+    style()->drawItemText(&painter, textArea(), textFlags(), palette(), isEnabled(), drawnText(),
                           foregroundRole());
 }
 

@@ -44,6 +44,9 @@ class Label : public QLabel {
     void setTip(std::string_view tip) { setToolTip(qstr(tip)); }
     Event onClick, onChange;
 
+    // The caption as it is drawn: a right-to-left label reads an expression right to left, blanks or
+    // none ("24-15" as "24 - 15"; ui/reading_order.h).
+    QString drawnText() const;
     // Where the caption is drawn and how (QPainter's text flags).
     QRect textArea() const;
     int textFlags() const;

@@ -34,6 +34,20 @@ struct FilledBox {
 
 inline constexpr int kRows = 5;
 
+// The boxes by element of Text1: the numerators and denominators of the ten fractions (fraction k in
+// boxes 2k and 2k + 1; row r, from 0, holds fractions 2r and 2r + 1), then the whole-number boxes.
+inline constexpr int kFractions = 2 * kRows;
+inline constexpr int kFirstWholeBox = 2 * kFractions;
+inline constexpr int kBoxes = kFirstWholeBox + kFractions;
+
+// Each row's whole-number boxes: box A, of its first mixed number, and box B, of its second. Rows 3
+// and 4 number theirs out of order.
+struct WholeBoxes {
+    int a, b;
+};
+inline constexpr std::array<WholeBoxes, kRows> kWholeBoxes = {
+    {{20, 21}, {22, 23}, {27, 26}, {25, 24}, {29, 28}}};
+
 // The six boxes of its own row that a row button (row 1 to 5) fills, in filling order.
 std::array<FilledBox, 6> fillRow(int row, const CounterValues& counters);
 

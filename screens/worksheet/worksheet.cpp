@@ -6,7 +6,6 @@
 
 #include "fraction/fraction.h"
 #include "screens/common/input.h"
-#include "ui/print.h"
 
 namespace screens {
 
@@ -14,17 +13,10 @@ namespace {
 
 using worksheet::kRows;
 
-// The screen's texts besides its layout table's captions: its title, the printed page's name, the
-// messages of a print that did not happen, and what screen readers call each box.
+// The screen's texts besides its layout table's captions: its title, and what screen readers call
+// each box.
 namespace text {
 constexpr std::string_view kTitle = "الطباعة إعداد أ / Morvane";
-constexpr std::string_view kPageName = "ورقة العمل";
-constexpr std::string_view kWarning = "تنبيه";
-constexpr std::string_view kPrintFailed =
-    "لم تطبع الصفحة: تأكد من الطابعة أو من مكان حفظ الملف ثم أعد المحاولة";
-std::string printerPaused(std::string_view printer) {
-    return "الطابعة «" + std::string(printer) + "» متوقفة مؤقتا: ستطبع الصفحة حين تعمل الطابعة من جديد";
-}
 constexpr std::string_view kProblem = "المسألة ";
 constexpr std::string_view kNumerator = "بسط الكسر ", kDenominator = "مقام الكسر ";
 constexpr std::string_view kFirst = "الأول", kSecond = "الثاني";
@@ -33,25 +25,22 @@ constexpr std::string_view kWholeNumber = "العدد الصحيح ";
 
 // One problem row, read right to left: the row button, the first fraction with its whole-number box
 // A, the operator, the second fraction with box B, and "=". Row r (0-based) has the fractions
-// Text1(4r)/Text1(4r+1) and Text1(4r+2)/Text1(4r+3), bars Line1(2r) and Line1(2r+1), operator
-// Command6(r) and "=" Command6(r+5).
+// Text1(4r)/Text1(4r+1) and Text1(4r+2)/Text1(4r+3), the whole-number boxes kWholeBoxes[r], bars
+// Line1(2r) and Line1(2r+1), operator Command6(r) and "=" Command6(r+5).
 struct ProblemRow {
     std::string_view button, number;
-    int boxA, boxB; // Text1 elements of the whole-number boxes
     int boxAHeight;
     int numeratorTop, denominatorTop, barY, middleTop;
 };
 constexpr ProblemRow kProblemRows[kRows] = {
-    {"Command1", "(1)", 20, 21, 555, 2520, 2940, 2880, 2640},
-    {"Command2", "(2)", 22, 23, 585, 3600, 4020, 3960, 3720},
-    {"Command3", "(3)", 27, 26, 555, 4920, 5340, 5280, 5040},
-    {"Command4", "(4)", 25, 24, 585, 6000, 6420, 6360, 6120},
-    {"Command5", "(5)", 29, 28, 585, 7080, 7500, 7440, 7200},
+    {"Command1", "(1)", 555, 2520, 2940, 2880, 2640}, {"Command2", "(2)", 585, 3600, 4020, 3960, 3720},
+    {"Command3", "(3)", 555, 4920, 5340, 5280, 5040}, {"Command4", "(4)", 585, 6000, 6420, 6360, 6120},
+    {"Command5", "(5)", 585, 7080, 7500, 7440, 7200},
 };
 
-constexpr int kFractions = 2 * kRows;
-constexpr int kBoxes = 30;
-constexpr int kFirstWholeBox = 20;
+using worksheet::kBoxes;
+using worksheet::kFractions;
+using worksheet::kWholeBoxes;
 constexpr int kFirstFractionLeft = 10200, kBoxALeft = 9720, kOperatorLeft = 9360;
 constexpr int kSecondFractionLeft = 8640, kBoxBLeft = 8160, kEqualsLeft = 7800;
 constexpr int kFractionWidth = 735, kBarWidth = 600;
@@ -114,10 +103,8 @@ const std::array<std::string, kBoxes>& boxNames() {
                 named[numerator] = problem + std::string(text::kNumerator) + std::string(ordinal);
                 named[numerator + 1] = problem + std::string(text::kDenominator) + std::string(ordinal);
             }
-            named[kProblemRows[r].boxA] =
-                problem + std::string(text::kWholeNumber) + std::string(text::kFirst);
-            named[kProblemRows[r].boxB] =
-                problem + std::string(text::kWholeNumber) + std::string(text::kSecond);
+            named[kWholeBoxes[r].a] = problem + std::string(text::kWholeNumber) + std::string(text::kFirst);
+            named[kWholeBoxes[r].b] = problem + std::string(text::kWholeNumber) + std::string(text::kSecond);
         }
         return named;
     }();
@@ -138,9 +125,9 @@ void addRow(std::vector<ui::Row>& items, int r) {
     const ProblemRow& row = kProblemRows[r];
     items.push_back(kSmallButton.called(row.button).text(row.number).at(11040, row.middleTop, 495, 495));
     addFraction(items, 2 * r, kFirstFractionLeft, row);
-    items.push_back(box(row.boxA).at(kBoxALeft, row.middleTop, 495, row.boxAHeight).maxLen(2));
+    items.push_back(box(kWholeBoxes[r].a).at(kBoxALeft, row.middleTop, 495, row.boxAHeight).maxLen(2));
     addFraction(items, 2 * r + 1, kSecondFractionLeft, row);
-    items.push_back(box(row.boxB).at(kBoxBLeft, row.middleTop, 495, 555).maxLen(2));
+    items.push_back(box(kWholeBoxes[r].b).at(kBoxBLeft, row.middleTop, 495, 555).maxLen(2));
     // After the fractions, so the operator covers the edge of the boxes it overlaps by one pixel.
     items.push_back(kSmallButton.idx(r).text("+").at(kOperatorLeft, row.middleTop, 375, 375));
     items.push_back(kSmallButton.idx(r + kRows).text("=").at(kEqualsLeft, row.middleTop, 375, 375));
@@ -252,54 +239,6 @@ void Worksheet::cycleOperator(int index) {
         return;
     ui::Button& op = *parts_.operators[index];
     op.setCaption(worksheet::nextOperator(op.caption()));
-}
-
-// The screen gets back what it hid whether the page was printed, cancelled or failed. A page that did
-// not reach the printer or its file is told, never lost without a word, and so is a page left waiting
-// in the queue of a paused printer, which would otherwise pass for printed.
-void Worksheet::printPage() {
-    hideForPrint();
-    const ui::PrintResult result = ui::printScreen(*this, text::kPageName);
-    restoreAfterPrint();
-    if (result.outcome == ui::PrintOutcome::Failed)
-        ui::messageBox(this, text::kPrintFailed, text::kWarning, true);
-    else if (result.outcome == ui::PrintOutcome::Paused)
-        ui::messageBox(this, text::printerPaused(result.printer), text::kWarning, true);
-}
-
-bool Worksheet::isEmpty(int box) const { return parts_.boxes[box]->value().empty(); }
-
-void Worksheet::showHeaderButtons(bool shown) {
-    for (ui::Button* button : {&parts_.print, &parts_.back, &parts_.exit, &parts_.fillAll})
-        button->setVisible(shown);
-}
-
-// The page leaves off the buttons, the frame, the boxes' borders, the bars over empty fractions and
-// the empty whole-number boxes. The last fraction loses its bar when either of its boxes is empty.
-void Worksheet::hideForPrint() {
-    showHeaderButtons(false);
-    for (ui::TextBox* box : parts_.boxes)
-        box->setFrame(false);
-    parts_.operations.hide();
-    for (int k = 0; k < kFractions; ++k) {
-        const bool numeratorEmpty = isEmpty(2 * k), denominatorEmpty = isEmpty(2 * k + 1);
-        const bool hideBar =
-            k == kFractions - 1 ? numeratorEmpty || denominatorEmpty : numeratorEmpty && denominatorEmpty;
-        parts_.bars[k]->setHidden(hideBar);
-    }
-    for (int box = kFirstWholeBox; box < kBoxes; ++box)
-        parts_.boxes[box]->setHidden(isEmpty(box));
-}
-
-void Worksheet::restoreAfterPrint() {
-    showHeaderButtons(true);
-    for (ui::TextBox* box : parts_.boxes) {
-        box->setFrame(true);
-        box->show();
-    }
-    parts_.operations.show();
-    for (QWidget* bar : parts_.bars)
-        bar->show();
 }
 
 } // namespace screens

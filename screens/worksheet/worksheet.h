@@ -9,6 +9,7 @@
 
 #include "screens/worksheet/problems.h"
 #include "ui/form.h"
+#include "ui/print.h"
 
 namespace screens {
 
@@ -54,6 +55,7 @@ class Worksheet : public ui::Form {
     void chooseOperation(int option);
     void cycleOperator(int index);
     void printPage();
+    ui::TextPage answerKey() const;
     void hideForPrint();
     void restoreAfterPrint();
     void showHeaderButtons(bool shown);

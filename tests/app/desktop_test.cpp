@@ -4,11 +4,16 @@
 // each of those desktops.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +99,39 @@ void expectNoCaptionCut(QWidget& screen) {
 
 TEST_F(Desktop, NoCaptionIsCutByItsWidget) { forEveryScreen(expectNoCaptionCut); }
 
+// A caption of two numbers and a sign between them, with or without blanks ("24-15", "95 - 32", "2×7").
+const QRegularExpression kExpression(QStringLiteral(R"(^([\d.]+)(\s*[-+×÷]\s*)([\d.]+)$)"));
+
+// The caption's ink as the label draws it, with its text replaced for the picture.
+QImage pictureWithCaption(ui::Label& label, const QString& caption) {
+    const QString own = label.text();
+    label.setText(caption);
+    QImage picture = label.grab().toImage();
+    label.setText(own);
+    return picture;
+}
+
+// Every two-operand expression on a right-to-left label draws its first operand on the right: its
+// picture is that of the operands swapped and drawn left to right, not that of the text as it stands.
+TEST(Screens, EveryExpressionReadsRightToLeftWithOrWithoutBlanks) {
+    const QString leftToRight = QStringLiteral("\u202D%1\u202C");
+    int checked = 0;
+    forEveryScreen([&](ui::Form& screen) {
+        for (ui::Label* label : screen.findChildren<ui::Label*>()) {
+            const QRegularExpressionMatch expression = kExpression.match(label->text());
+            if (!expression.hasMatch() || label->layoutDirection() != Qt::RightToLeft)
+                continue;
+            SCOPED_TRACE(label->objectName().toStdString() + " " + label->text().toStdString());
+            const QString swapped = expression.captured(3) + expression.captured(2) + expression.captured(1);
+            const QImage drawn = label->grab().toImage();
+            EXPECT_EQ(drawn, pictureWithCaption(*label, leftToRight.arg(swapped)));
+            EXPECT_NE(drawn, pictureWithCaption(*label, leftToRight.arg(label->text())));
+            ++checked;
+        }
+    });
+    EXPECT_EQ(checked, 6); // the working pairs of the four tests and the products of two of them
+}
+
 void zoomKey(Qt::Key key) {
     QWidget* focused = QApplication::focusWidget();
     driver::key(focused ? *focused : *ui::forms::loaded().back(), key, Qt::ControlModifier);
@@ -149,6 +187,29 @@ TEST_F(Desktop, ZoomKeysEnlargeEveryScreenStepByStepAndCtrl0GoesBackToItsOwnSize
     EXPECT_EQ(quiz.grab().toImage(), atOne);
 }
 
+// A minimized screen stays minimized through the zoom keys, however many, and takes the zoom when it
+// is back: resized while minimized, a window comes back at once on some window managers.
+TEST_F(Desktop, ZoomKeysLeaveAMinimizedScreenMinimizedAtItsSizeUntilItIsBack) {
+    ui::Form& menu = driver::open("frmqqq");
+    ui::Form& mixed = driver::open("frmqo");
+    zoomKey(Qt::Key_Plus);
+    if (mixed.scale() != 1.25)
+        GTEST_SKIP() << "the desktop is too small to zoom a screen to 125 %";
+    mixed.showMinimized();
+    driver::settle();
+    driver::open("frmqqq");
+    zoomKey(Qt::Key_Minus);
+    zoomKey(Qt::Key_Plus);
+    zoomKey(Qt::Key_Minus);
+    EXPECT_EQ(menu.scale(), 1.0);
+    EXPECT_TRUE(mixed.isMinimized());
+    EXPECT_EQ(mixed.scale(), 1.25);
+    driver::click(driver::find(menu, "Command6"));
+    driver::settle();
+    EXPECT_FALSE(mixed.isMinimized());
+    EXPECT_EQ(mixed.scale(), 1.0);
+}
+
 // On a Wayland desktop the program runs natively, and the compositor places its windows.
 TEST(Wayland, TheMenuOpensAScreenAndTheProgramEnds) {
     if (QGuiApplication::platformName() != QLatin1String("wayland"))
@@ -161,6 +222,55 @@ TEST(Wayland, TheMenuOpensAScreenAndTheProgramEnds) {
     ui::forms::end();
     driver::settle();
     EXPECT_TRUE(ui::forms::loaded().empty());
+}
+
+// The output as the compositor shows it, taken by weston-screenshooter; a null image where it cannot.
+QImage screenshotOfTheOutput() {
+    QTemporaryDir folder;
+    QProcess shooter;
+    shooter.setWorkingDirectory(folder.path());
+    shooter.start(QStringLiteral("weston-screenshooter"), QStringList());
+    shooter.waitForFinished();
+    const QStringList shots = QDir(folder.path()).entryList({QStringLiteral("*.png")});
+    return shots.isEmpty() ? QImage() : QImage(folder.filePath(shots.first()));
+}
+
+// Where a colour covers the image.
+QRect extentOf(const QImage& image, QRgb colour) {
+    QRect extent;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+// On a 1366 x 768 output at a scale of 2, a zoom step grows the test screen behind the menu, and the
+// compositor shows it whole: its background as large as the screen (at twice as many pixels), below
+// its title bar and the desktop's panel. A minimized screen keeps its size while it stays minimized.
+TEST(Wayland, AZoomStepLeavesEveryScreenWholeOnTheOutput) {
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        GTEST_SKIP() << "runs on a Wayland compositor (the wayland test)";
+    ui::Form& menu = driver::open("frmqqq");
+    ui::Form& minimized = driver::open("frmqm");
+    QTest::qWait(300);
+    minimized.showMinimized();
+    ui::Form& quiz = driver::open("frmaddq");
+    QTest::qWait(300);
+    ui::forms::zoomIn(menu);
+    QTest::qWait(1000);
+    EXPECT_EQ(ui::forms::zoom(), 1.25);
+    EXPECT_GT(quiz.scale(), 1.2);
+    EXPECT_EQ(minimized.scale(), 1.0);
+    const QImage output = screenshotOfTheOutput();
+    if (output.isNull())
+        GTEST_SKIP() << "weston-screenshooter could not take the output (weston started without --debug?)";
+    const QRect background = extentOf(output, qRgb(0x40, 0x00, 0x40)); // the test screen's
+    EXPECT_EQ(background.size(), quiz.size() * 2);
+    EXPECT_GE(background.top(), 2 * (32 + 30)); // the panel, then the title bar
+    ui::forms::resetZoom();
+    ui::forms::end();
+    driver::settle();
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #!/bin/sh
-# Runs a test program natively on a headless Wayland compositor of its own (weston); skipped, with a
-# message saying why, where no compositor can be started.
+# Runs a test program natively on a headless Wayland compositor of its own (weston) with one output
+# of 1366 x 768 at a scale of 2, drawn in memory so that a test can take a screenshot of it
+# (weston-screenshooter, which --debug allows); skipped, with a message saying why, where no
+# compositor can be started.
 set -u
 if ! command -v weston >/dev/null 2>&1; then
     echo "skipped: no Wayland compositor (weston) is installed"
@@ -9,6 +11,7 @@ fi
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket=zemora --idle-time=0 \
+    --width=1366 --height=768 --scale=2 --use-pixman --debug \
     >"$runtime/weston.log" 2>&1 &
 weston=$!
 trap 'kill $weston 2>/dev/null; wait $weston 2>/dev/null; rm -rf "$runtime"' EXIT

@@ -1,5 +1,6 @@
 #include "fraction/fraction.h"
 #include "fraction/exact.h"
+#include "fraction/ratio.h"
 
 #include <gtest/gtest.h>
 
@@ -173,9 +174,18 @@ TEST(Fraction, WholeNumberResult) {
     const struct {
         std::string numerator, denominator, whole;
     } rows[] = {
-        {"-8", "4", "-2"}, {"8", "-4", "-2"}, {"0", "6", "0"},  {"7", "5", ""},    {"286", "143", "2"},
-        {"7", "0", ""},    {"0", "0", ""},    {"4", "0.4", ""}, {"1e20", "1", ""}, {" 12 ", "3", "4"},
-        {"9007199254740993", "1", ""}, {"-9007199254740992", "-1", "9.00719925474099E+15"},
+        {"-8", "4", "-2"},
+        {"8", "-4", "-2"},
+        {"0", "6", "0"},
+        {"7", "5", ""},
+        {"286", "143", "2"},
+        {"7", "0", ""},
+        {"0", "0", ""},
+        {"4", "0.4", ""},
+        {"1e20", "1", ""},
+        {" 12 ", "3", "4"},
+        {"9007199254740993", "1", ""},
+        {"-9007199254740992", "-1", "9.00719925474099E+15"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.numerator + "/" + row.denominator);
@@ -352,14 +362,10 @@ TEST(Exact, ComparesRatiosByValueAndBySize) {
         std::string a, b, c, d;
         bool sameRatio, sameSize;
     } rows[] = {
-        {"3", "0.9", "10", "3", true, true},
-        {"6", "1.8", "10", "3", true, true},
-        {"-3", "0.9", "10", "3", false, true},
-        {"3", "-0.9", "-10", "-3", false, true},
-        {"0.6", "0.4", "6", "4", true, true},
-        {"1", "3", "0.333333333333333333", "1", false, false},
-        {"0", "5", "-0", "2", true, true},
-        {"3", "0", "10", "3", false, false},
+        {"3", "0.9", "10", "3", true, true},   {"6", "1.8", "10", "3", true, true},
+        {"-3", "0.9", "10", "3", false, true}, {"3", "-0.9", "-10", "-3", false, true},
+        {"0.6", "0.4", "6", "4", true, true},  {"1", "3", "0.333333333333333333", "1", false, false},
+        {"0", "5", "-0", "2", true, true},     {"3", "0", "10", "3", false, false},
         {"10", "3", "3", "0", false, false},
     };
     for (const auto& row : rows) {
@@ -375,12 +381,54 @@ TEST(Exact, ComparesRatiosByValueAndBySize) {
     }
 }
 
+// Exact arithmetic in lowest terms; a result beyond the parts' range, or a division by zero, has none.
+TEST(Ratio, ComputesExactlyInLowestTerms) {
+    using fraction::Ratio;
+    const struct {
+        std::string x;
+        char operation;
+        std::string y, result; // "n/d", or "" for no result
+        std::string whole;     // the whole part of the result
+    } rows[] = {
+        {"0.1", '+', "0.2", "3/10", "0"},
+        {"2.5", '+', "-0.5", "2/1", "2"},
+        {"-0", '-', "0.25", "-1/4", "0"},
+        {"25", '/', "-6", "-25/6", "-4"},
+        {"-3", '/', "-6", "1/2", "0"},
+        {"1.5", '*', "-4", "-6/1", "-6"},
+        {"9e9", '/', ".01", "900000000000/1", "900000000000"},
+        {"7", '/', "0.0", "", ""},
+        {"1e30", '*', "1e30", "", ""},
+        {"1e37", '+', "1e37", "20000000000000000000000000000000000000/1",
+         "20000000000000000000000000000000000000"},
+        {"1e38", '+', "1e38", "", ""},
+        {"1e-39", '+', "1", "", ""},
+        {"1e39", '-', "1", "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.x + " " + row.operation + " " + row.y);
+        const auto x = Ratio::read(row.x), y = Ratio::read(row.y);
+        std::optional<Ratio> result;
+        if (x && y)
+            result = row.operation == '+'   ? sum(*x, *y)
+                     : row.operation == '-' ? difference(*x, *y)
+                     : row.operation == '*' ? product(*x, *y)
+                                            : quotient(*x, *y);
+        ASSERT_EQ(result.has_value(), !row.result.empty());
+        if (!result)
+            continue;
+        EXPECT_EQ(result->numeratorText() + "/" + result->denominatorText(), row.result);
+        EXPECT_EQ(result->wholePart().numeratorText(), row.whole);
+    }
+}
+
 TEST(Fraction, FilterInput) {
     const struct {
         std::string typed, kept;
     } rows[] = {
-        {"a", ""},    {"-", "-"},   {"-5", "-5"}, {"12a", ""},    {"", ""},   {"--", ""},   {" 7 ", " 7 "},
-        {"٣٤", "34"}, {"-٣", "-3"}, {"۱۲", "12"}, {"٠.٥", "0.5"}, {"٣a", ""}, {"\xD9", ""}, {"1e999", ""},
+        {"a", ""},      {"-", "-"},    {"-5", "-5"},   {"12a", ""},    {"", ""},       {"--", ""},
+        {" 7 ", " 7 "}, {"٣٤", "34"},  {"-٣", "-3"},   {"۱۲", "12"},   {"٠.٥", "0.5"}, {"٣a", ""},
+        {"\xD9", ""},   {"1e999", ""}, {"٢٫٥", "2.5"}, {"-٫٥", "-.5"}, {"٫", ""},      {"١٫٢٫٣", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE("typed \"" + row.typed + "\"");

@@ -352,7 +352,8 @@ void checkWholeNumber(std::string_view numerator, std::string_view denominator) 
         check(fraction::value(whole) * d0 == n0, "whole-number result multiplies back", whole);
 }
 
-// Arabic-Indic and Persian digits become 0-9; then the text is kept when numeric or "-", else emptied.
+// Arabic-Indic and Persian digits become 0-9 and the Arabic decimal separator a point; then the text is
+// kept when numeric or "-", else emptied.
 void checkInputFilter(std::string_view text) {
     static const char* const kDigitForms[] = {
         "\u0660", "\u0661", "\u0662", "\u0663", "\u0664", "\u0665", "\u0666", "\u0667", "\u0668", "\u0669",
@@ -361,6 +362,8 @@ void checkInputFilter(std::string_view text) {
     for (int form = 0; form < 20; ++form)
         for (std::size_t at; (at = latin.find(kDigitForms[form])) != std::string::npos;)
             latin.replace(at, 2, 1, static_cast<char>('0' + form % 10));
+    for (std::size_t at; (at = latin.find("\u066B")) != std::string::npos;)
+        latin.replace(at, 2, 1, '.');
     const std::string kept = fraction::filterInput(text);
     const bool accepted = referenceValue(latin).has_value() || latin == "-";
     check(kept == (accepted ? latin : std::string()), "input filter", kept);

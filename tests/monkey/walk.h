@@ -57,7 +57,8 @@ class Walk {
     std::vector<std::string> actions_;
     std::map<std::string, Scores> scores_;
     QTemporaryDir pages_;
-    driver::MessageBoxes messageBoxes_;
+    // Questions (print the answer key?) answered yes or no at random.
+    driver::MessageBoxes messageBoxes_{[this] { return below(2) == 0; }};
 };
 
 } // namespace monkey

@@ -64,16 +64,20 @@ std::string textOf(const QWidget& widget) {
 }
 
 // A message box runs its own event loop; a zero-interval timer keeps looking for it there.
-MessageBoxes::MessageBoxes() : timer_(new QTimer) {
+MessageBoxes::MessageBoxes(std::function<bool()> answer) : timer_(new QTimer) {
     timer_->setInterval(0);
-    connection_ = QObject::connect(timer_, &QTimer::timeout, [this] {
+    connection_ = QObject::connect(timer_, &QTimer::timeout, [this, answer = std::move(answer)] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        QAbstractButton* ok = box->button(QMessageBox::Ok);
-        seen_.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->windowFlags(),
-                         ok->text().toStdString(), box->layoutDirection() == Qt::RightToLeft});
-        ok->click();
+        const bool question = box->button(QMessageBox::Yes) != nullptr;
+        QAbstractButton* shown = question ? box->defaultButton() : box->button(QMessageBox::Ok);
+        (question ? asked_ : seen_)
+            .push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->windowFlags(),
+                        shown->text().toStdString(), box->layoutDirection() == Qt::RightToLeft});
+        if (question)
+            shown = box->button(answer() ? QMessageBox::Yes : QMessageBox::No);
+        shown->click();
     });
     timer_->start();
 }

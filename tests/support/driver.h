@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,21 +42,23 @@ void clickAt(QWidget& target, QPoint point);
 // The text, caption or title of a widget as UTF-8, for comparisons with the screens' texts.
 std::string textOf(const QWidget& widget);
 
-// Catches the message boxes that open while it lives, records them and closes each with OK.
+// Catches the message boxes that open while it lives, records them and closes each with OK; a
+// question (yes or no) is recorded apart and answered as `answer` says, no by default.
 class MessageBoxes {
   public:
     struct Seen {
         std::string title, text;
         Qt::WindowFlags flags;
-        std::string okCaption;
+        std::string okCaption; // a question's: the caption of its default button
         bool rightToLeft;
     };
-    MessageBoxes();
+    explicit MessageBoxes(std::function<bool()> answer = [] { return false; });
     ~MessageBoxes();
     const std::vector<Seen>& seen() const { return seen_; }
+    const std::vector<Seen>& asked() const { return asked_; }
 
   private:
-    std::vector<Seen> seen_;
+    std::vector<Seen> seen_, asked_;
     QMetaObject::Connection connection_;
     class QTimer* timer_;
 };

@@ -27,9 +27,11 @@ Listen $dir/cups.sock
 Browsing No
 WebInterface No
 LogLevel info
-# A job that fails leaves the printer running; the documents of jobs stay in the spool to be read.
+# A job that fails leaves the printer running; the documents of jobs stay in the spool to be read,
+# and so do their control files, written at once, which hold what each job asked for (its copies).
 ErrorPolicy abort-job
 PreserveJobFiles Yes
+DirtyCleanInterval 0
 <Location />
   Order allow,deny
   Allow all

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QtEndian>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -23,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 
@@ -49,6 +51,16 @@ Look lookOf(const QWidget& screen) {
         look[widget->objectName()] = state;
     }
     return look;
+}
+
+// The widgets whose look differs, each as "name: seen | expected"; empty when none does.
+std::string differences(const Look& seen, const Look& expected) {
+    std::string found;
+    for (const auto& [name, state] : expected)
+        if (const auto it = seen.find(name); it == seen.end() || it->second != state)
+            found += (name + ": " + (it == seen.end() ? QString() : it->second) + " | " + state + "\n")
+                         .toStdString();
+    return found;
 }
 
 bool hiddenIn(const Look& look, const QString& name) { return look.at(name).startsWith("hidden"); }
@@ -79,23 +91,49 @@ bool landscape(const QString& file) {
     return wide;
 }
 
-// Pages go into a PDF file of a fresh folder; the screen's look is taken when the printer is asked for.
+// A PDF printer that notes the screen's look when the first page is begun on it: as it is drawn.
+class WatchingPrinter : public QPrinter {
+  public:
+    WatchingPrinter(const QString& file, const QWidget& screen, Look& look)
+        : QPrinter(HighResolution), screen_(screen), look_(look) {
+        setOutputFormat(PdfFormat);
+        setOutputFileName(file);
+    }
+    QPaintEngine* paintEngine() const override {
+        if (look_.empty())
+            look_ = lookOf(screen_);
+        return QPrinter::paintEngine();
+    }
+
+  private:
+    const QWidget& screen_;
+    Look& look_;
+};
+
+// Pages go into a PDF file of a fresh folder; the screen's look is taken when the printer is asked
+// for, as the print dialog would show it, and when the page is drawn. The answer key is declined
+// unless a test answers otherwise.
 class Printing : public testing::Test {
   protected:
     Printing() { printInto(pdf()); }
     ~Printing() override { ui::setPrinterProvider({}); }
 
     void printInto(const QString& file) {
-        ui::setPrinterProvider([this, file](QWidget& screen, std::string_view) {
-            duringPrint = lookOf(screen);
-            return file.isEmpty() ? nullptr : ui::pdfPrinter(file, screen);
+        ui::setPrinterProvider([this, file](QWidget& screen, std::string_view) -> std::unique_ptr<QPrinter> {
+            behindDialog = lookOf(screen);
+            duringPrint.clear();
+            if (file.isEmpty())
+                return nullptr;
+            return std::make_unique<WatchingPrinter>(file, screen, duringPrint);
         });
     }
     QString pdf() const { return folder.filePath(QStringLiteral("page.pdf")); }
     void print(ui::Form& sheet) { driver::click(driver::find(sheet, "Command7")); }
 
     QTemporaryDir folder;
-    Look duringPrint;
+    Look behindDialog, duringPrint;
+    bool keyWanted = false;
+    driver::MessageBoxes boxes{[this] { return keyWanted; }};
 };
 
 TEST_F(Printing, OnePageAndTheScreenExactlyAsBefore) {
@@ -106,8 +144,10 @@ TEST_F(Printing, OnePageAndTheScreenExactlyAsBefore) {
     const Look before = lookOf(sheet);
     print(sheet);
     EXPECT_EQ(pageCount(pdf()), 1);
+    EXPECT_EQ(differences(behindDialog, before), "");
     EXPECT_NE(duringPrint, before);
     EXPECT_EQ(lookOf(sheet), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.pdf")});
 }
 
 TEST_F(Printing, AnEmptySheetPrintsOnePageToo) {
@@ -171,37 +211,117 @@ TEST_F(Printing, NoPrinterChosenWritesNothingSaysNothingAndRestores) {
     printInto(QString());
     ui::Form& sheet = filledSheet();
     const Look before = lookOf(sheet);
-    const driver::MessageBoxes boxes;
     print(sheet);
-    EXPECT_TRUE(hiddenIn(duringPrint, "Frame1"));
+    EXPECT_TRUE(duringPrint.empty());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
     EXPECT_TRUE(boxes.seen().empty());
     EXPECT_EQ(lookOf(sheet), before);
+}
+
+// Problems of every kind the key meets, in rows 1 to 5: mixed numbers, fractions alone, a fraction
+// part above 1, a division by zero and a row that is not a complete problem.
+struct KnownProblem {
+    std::vector<std::pair<int, const char*>> boxes;
+    const char* operation;
+};
+const KnownProblem kKnownProblems[] = {
+    {{{20, "1"}, {0, "6"}, {1, "8"}, {21, "1"}, {2, "8"}, {3, "10"}}, "+"},
+    {{{4, "2"}, {5, "4"}, {6, "1"}, {7, "10"}}, "-"},
+    {{{27, "2"}, {8, "9"}, {9, "6"}, {10, "2"}, {11, "7"}}, "×"},
+    {{{12, "1"}, {13, "2"}, {14, "0"}, {15, "5"}}, "÷"},
+    {{{16, "3"}}, "+"},
+};
+
+ui::Form& sheetOfKnownProblems() {
+    ui::Form& sheet = driver::open("frmpq");
+    for (int row = 0; row < 5; ++row) {
+        for (const auto& [box, text] : kKnownProblems[row].boxes)
+            sheet.textBox("Text1", box).assign(text);
+        sheet.button("Command6", row).setCaption(kKnownProblems[row].operation);
+    }
+    return sheet;
+}
+
+// What pdftotext reads from a PDF file: the page's lines as they stand on paper, cells parted by
+// two blanks or more; here with the direction marks it adds dropped, Arabic letters in their plain
+// forms and the blanks within a cell left out.
+std::vector<QStringList> linesOfPdf(const QString& file) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    QString text =
+        QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    text.remove(QRegularExpression(QStringLiteral("[\u202A-\u202E\u2066-\u2069]")));
+    std::vector<QStringList> lines;
+    for (const QString& line : text.split(u'\n')) {
+        if (line.trimmed().isEmpty())
+            continue;
+        QStringList cells = line.trimmed().split(QRegularExpression(QStringLiteral("\\s{2,}")));
+        for (QString& cell : cells)
+            cell.remove(u' ');
+        lines.push_back(cells);
+    }
+    return lines;
+}
+
+// The key of kKnownProblems: its title, then each row's answer (left of its "=", its problem and its
+// number), as they read on paper from the left.
+void expectKeyOfKnownProblems(const QString& key) {
+    const QStringList answers = {QStringLiteral("311/20=71/20"), QStringLiteral("2/5"), QStringLiteral("1"),
+                                 QStringLiteral("ليسلهاناتج:قسمةعلىصفر")};
+    const std::vector<QStringList> lines = linesOfPdf(key);
+    ASSERT_EQ(lines.size(), 6U);
+    EXPECT_EQ(lines[0], QStringList{QStringLiteral("ورقةالإجابات")});
+    for (int row = 0; row < 4; ++row) {
+        ASSERT_EQ(lines[row + 1].size(), 4) << row + 1;
+        EXPECT_EQ(lines[row + 1][0], answers[row]) << row + 1;
+        EXPECT_TRUE(lines[row + 1][3].contains(QString::number(row + 1)));
+    }
+    ASSERT_EQ(lines[5].size(), 1); // row 5 is not a complete problem
+    EXPECT_TRUE(lines[5][0].contains(u'5'));
+}
+
+TEST_F(Printing, TheKeyIsOfferedAfterThePageAndSavedBesideIt) {
+    keyWanted = true;
+    ui::Form& sheet = sheetOfKnownProblems();
+    print(sheet);
+    ASSERT_EQ(boxes.asked().size(), 1U);
+    EXPECT_EQ(boxes.asked()[0].text, "هل تطبع ورقة الإجابات للمعلم؟");
+    EXPECT_EQ(boxes.asked()[0].okCaption, "لا");
+    const QString key = folder.filePath(QStringLiteral("page - ورقة الإجابات.pdf"));
+    EXPECT_EQ(pageCount(key), 1);
+    expectKeyOfKnownProblems(key);
+    EXPECT_TRUE(linesOfPdf(pdf()).empty()); // the pupils' page is a picture of the sheet, no answer on it
+    EXPECT_TRUE(boxes.seen().empty());
 }
 
 TEST_F(Printing, AFailingPrinterIsToldAndTheScreenRestored) {
     printInto(folder.filePath(QStringLiteral("missing/folder/page.pdf")));
     ui::Form& sheet = filledSheet();
     const Look before = lookOf(sheet);
-    const driver::MessageBoxes boxes;
     print(sheet);
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_TRUE(boxes.asked().empty());
     ASSERT_EQ(boxes.seen().size(), 1U);
     EXPECT_EQ(boxes.seen()[0].title, "تنبيه");
     EXPECT_EQ(boxes.seen()[0].text, "لم تطبع الصفحة: تأكد من الطابعة أو من مكان حفظ الملف ثم أعد المحاولة");
     EXPECT_EQ(lookOf(sheet), before);
 }
 
-// Answers the print dialog as soon as it opens, printing or cancelling, and notes what it proposed.
+// Answers the print dialog as soon as it opens, printing (as many copies as asked) or cancelling,
+// and notes what it proposed.
 class PrintDialogAnswer {
   public:
-    explicit PrintDialogAnswer(bool accept) {
+    explicit PrintDialogAnswer(bool accept, int copies = 1) {
         timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this, accept] {
+        QObject::connect(&timer_, &QTimer::timeout, [this, accept, copies] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isVisible())
                 return;
+            if (auto* count = dialog->findChild<QSpinBox*>(QStringLiteral("copies")))
+                count->setValue(copies);
             proposed = dialog->printer()->outputFileName();
+            behind = lookOf(*dialog->parentWidget());
             landscape = dialog->printer()->pageLayout().orientation() == QPageLayout::Landscape;
             rightToLeft = dialog->layoutDirection() == Qt::RightToLeft;
             printer = dialog->printer()->printerName();
@@ -211,6 +331,7 @@ class PrintDialogAnswer {
     }
     QString proposed, printer;
     bool landscape = false, rightToLeft = false;
+    Look behind; // the screen behind the open dialog
 
   private:
     QTimer timer_;
@@ -235,11 +356,13 @@ class NoPrinter : public testing::Test {
         driver::click(driver::find(sheet, "Command7"));
         EXPECT_TRUE(answer.landscape);
         EXPECT_TRUE(answer.rightToLeft);
+        EXPECT_EQ(differences(answer.behind, before), "");
         EXPECT_EQ(lookOf(sheet), before);
         return answer.proposed;
     }
 
     QTemporaryDir home;
+    driver::MessageBoxes boxes;
 
   private:
     QByteArray home_;
@@ -425,6 +548,46 @@ TEST_P(PrinterStates, OneLandscapePageAndTheTeacherToldWhatBecameOfIt) {
     if (c.message) {
         EXPECT_EQ(boxes.seen()[0].text, *c.message);
     }
+}
+
+// The copies a job of the print server asks for, as its control file (beside the document) holds
+// them: an IPP integer named "copies"; a job without one asks for one copy.
+int copiesOf(const QString& document) {
+    QFile control(document.section(u'/', 0, -2) + QStringLiteral("/c") +
+                  document.section(u'/', -1).mid(1, 5));
+    if (!control.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray attributes = control.readAll();
+    const QByteArray name("\x21\x00\x06"
+                          "copies\x00\x04",
+                          11);
+    const qsizetype at = attributes.indexOf(name);
+    if (at < 0 || at + name.size() + 4 > attributes.size())
+        return 1;
+    return qFromBigEndian<qint32>(attributes.constData() + at + name.size());
+}
+
+// Three copies of the pupils' page for the class, then the key: one page, one copy, on the same printer.
+TEST_F(PrintServer, TheKeyIsOnePageOfOneCopyWhateverTheCopiesOfThePage) {
+    for (const char* command : {"cupsenable", "cupsaccept"})
+        ASSERT_EQ(QProcess::execute(QString::fromLatin1(command), {QStringLiteral("PDF")}), 0) << command;
+    ui::Form& sheet = sheetOfKnownProblems();
+    const QStringList documentsBefore = documents();
+    const driver::MessageBoxes boxes([] { return true; });
+    PrintDialogAnswer answer(true, 3);
+    driver::click(driver::find(sheet, "Command7"));
+
+    ASSERT_EQ(boxes.asked().size(), 1U);
+    EXPECT_TRUE(boxes.seen().empty());
+    const QStringList arrived = documents();
+    ASSERT_EQ(arrived.size() - documentsBefore.size(), 2);
+    const QString page = document(arrived[arrived.size() - 2]), key = document(arrived.last());
+    EXPECT_EQ(copiesOf(page), 3);
+    EXPECT_EQ(pageCount(page), 1);
+    EXPECT_TRUE(linesOfPdf(page).empty()); // a picture of the sheet: no answer on it
+    EXPECT_EQ(copiesOf(key), 1);
+    EXPECT_EQ(pageCount(key), 1);
+    expectKeyOfKnownProblems(key);
 }
 
 INSTANTIATE_TEST_SUITE_P(Worksheet, PrinterStates, testing::ValuesIn(kPrinterStates),

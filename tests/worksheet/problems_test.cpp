@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "screens/worksheet/answer_key.h"
 #include "screens/worksheet/problems.h"
 
 namespace {
@@ -109,6 +110,43 @@ TEST(WorksheetOperators, ClicksCycleThroughTheFourAndUnknownCaptionsRestart) {
         {"+", "-"}, {"-", "×"}, {"×", "÷"}, {"÷", "+"}, {"=", "+"}, {"", "+"}, {"x", "+"}};
     for (const auto& [from, to] : kCycle)
         EXPECT_EQ(nextOperator(from), to) << from;
+}
+
+// The key writes each problem as the sheet shows it and answers it exactly, whatever filled the boxes.
+TEST(WorksheetKey, ProblemsAndTheirAnswersInSimplestForm) {
+    const struct {
+        MixedNumber first;
+        std::string_view operation;
+        MixedNumber second;
+        std::string problem, answer;
+    } kRows[] = {
+        {{"1", "6", "8"}, "+", {"1", "8", "10"}, "6/8 1 + 8/10 1", "71/20 = 11/20 3"},
+        {{"", "2", "4"}, "+", {"", "1", "10"}, "2/4 + 1/10", "3/5"},
+        {{"2", "9", "6"}, "×", {" ", "2", "7"}, "9/6 2 × 2/7", "1"},
+        {{"3", "", ""}, "÷", {"", "1", "2"}, "3 ÷ 1/2", "6"},
+        {{"-2", "1", "2"}, "-", {"", "1", "2"}, "1/2 -2 - 1/2", "-3"},
+        {{"", "1", "6"}, "-", {"", "26", "6"}, "1/6 - 26/6", "-25/6 = 1/6 -4"},
+        {{"", "1.5", "3"}, "+", {"", "1", "٤"}, "", ""},
+        {{"", "1.5", "3"}, "+", {"", ".25", "1"}, "1.5/3 + .25/1", "3/4"},
+        {{"99", "9e9", ".01"},
+         "÷",
+         {"99", ".01", "9e9"},
+         "9e9/.01 99 ÷ .01/9e9 99",
+         "810000000089100000000000/89100000000001 = 80990909090909/89100000000001 9090909091"},
+        {{"", "1", "0"}, "+", {"", "1", "2"}, "1/0 + 1/2", std::string(kNoResult)},
+        {{"", "1", "2"}, "÷", {"", "0", "5"}, "1/2 ÷ 0/5", std::string(kNoResult)},
+        {{"", "1", "2"}, "÷", {"0", "", ""}, "1/2 ÷ 0", std::string(kNoResult)},
+        {{"", "1", ""}, "+", {"", "1", "2"}, "", ""},
+        {{"-", "1", "2"}, "+", {"", "1", "2"}, "", ""},
+        {{"", "", ""}, "+", {"", "", ""}, "", ""},
+        {{"", "1", "2"}, "=", {"", "1", "2"}, "", ""},
+    };
+    for (const auto& row : kRows) {
+        const Problem problem{row.first, row.operation, row.second};
+        SCOPED_TRACE(row.problem);
+        EXPECT_EQ(problemText(problem), row.problem);
+        EXPECT_EQ(answerText(problem), row.answer);
+    }
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QTimer>
 
 #include "tools/screenshots/camera.h"
 #include "screens/worksheet/worksheet.h"
@@ -18,10 +21,18 @@ void setCounters(ui::Form& sheet) {
         sheet.label(counter).setCaption(value);
 }
 
-// The printed page goes into a PDF file beside the pictures; the Makefile turns it into a PNG.
+// The printed page goes into a PDF file beside the pictures; the Makefile turns it into a PNG. The
+// question that then offers the answer key is answered no as soon as it opens.
 void printToPdf(ui::Form& sheet, const QString& file) {
     ui::setPrinterProvider(
         [file](QWidget& screen, std::string_view) { return ui::pdfPrinter(file, screen); });
+    QTimer noKey;
+    noKey.setInterval(0);
+    QObject::connect(&noKey, &QTimer::timeout, [] {
+        if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            question->button(QMessageBox::No)->click();
+    });
+    noKey.start();
     sheet.button("Command7").press();
     ui::setPrinterProvider({});
 }
