@@ -119,6 +119,7 @@ windows: windows-deps
 windows-test: windows
 	$(WINDOWS_CONFIGURE) -B build/windows-test -DCMAKE_BUILD_TYPE=Debug -DZEMORA_WERROR=ON
 	cmake --build build/windows-test
-	cd build/windows-test && ctest -j$(JOBS) --output-on-failure
-	tests/windows/installer_test.sh build/windows/zemora-*-setup.exe
+	cd build/windows-test && xvfb-run -a -s "-screen 0 1280x1024x24" ctest -j$(JOBS) --output-on-failure
+	xvfb-run -a -s "-screen 0 1280x1024x24" tests/windows/installer_test.sh build/windows/zemora-*-setup.exe \
+	    $$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt) build/windows-test
 	@echo "make windows-test: the tests passed under Wine, and the installer installed, ran and removed the program"

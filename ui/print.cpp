@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/print_queue.h"
+#include "ui/print_system.h"
 #include "ui/text_page.h"
 #include "ui/widgets.h"
 
@@ -23,13 +23,21 @@ QPageLayout::Orientation orientationFor(const QWidget& screen) {
 }
 
 // The print dialog lets the person choose the printer, the copies and the paper. Without a printer
-// the page would be lost without a word; the dialog's print-to-file then proposes a PDF file instead.
+// the page would be lost without a word; a PDF file is offered instead.
 std::unique_ptr<QPrinter> systemPrinter(QWidget& screen, std::string_view documentName) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(qstr(documentName));
     printer->setPageOrientation(orientationFor(screen));
-    if (QPrinterInfo::defaultPrinter().isNull())
-        printer->setOutputFileName(QDir::home().filePath(qstr(documentName) + QStringLiteral(".pdf")));
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        switch (pdfInstead(*printer, screen, documentName)) {
+        case WithoutPrinter::Cancelled:
+            return nullptr;
+        case WithoutPrinter::FileChosen:
+            return printer;
+        case WithoutPrinter::AskInPrintDialog:
+            break;
+        }
+    }
     QPrintDialog dialog(printer.get(), &screen);
     // A screen keeps a left-to-right layout, which a dialog over it would take from it.
     dialog.setLayoutDirection(Qt::RightToLeft);

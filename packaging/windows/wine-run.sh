@@ -8,6 +8,18 @@ WINEDEBUG=${WINEDEBUG:--all}
 WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
 mkdir -p "$(dirname "$WINEPREFIX")"
-# Programs started side by side make the prefix once, one after the other.
-flock "$WINEPREFIX.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || wine wineboot --init >/dev/null 2>&1'
+# Programs started side by side make the prefix once, one after the other. A Wine server started for
+# another display (or for none) would open windows there, so it is ended first. A program that
+# crashes ends, with Wine's report, instead of waiting in Wine's debugger.
+flock "$WINEPREFIX.lock" sh -c '
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wine wineboot --init >/dev/null 2>&1
+        wine reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug" /v Debugger /d "" /f \
+            >/dev/null 2>&1
+    fi
+    if [ "$(cat "$WINEPREFIX.display" 2>/dev/null)" != "display ${DISPLAY:-}" ]; then
+        wineserver -k 2>/dev/null || true
+        wineserver -w
+        echo "display ${DISPLAY:-}" > "$WINEPREFIX.display"
+    fi'
 exec wine "$@"

@@ -13,6 +13,8 @@ namespace driver {
 ui::Form& open(std::string_view name) {
     ui::Form& form = ui::forms::show(name);
     settle();
+    if (!form.isActiveWindow())
+        static_cast<void>(QTest::qWaitForWindowActive(&form)); // the checks that need it say so
     return form;
 }
 

@@ -14,8 +14,8 @@
 
 namespace driver {
 
-// Opens a screen as the menu would and lets the event loop run once, so it is activated and its
-// first widget has the focus.
+// Opens a screen as the menu would and lets the event loop run until it is activated and its first
+// widget has the focus: once offscreen, as long as the window system takes on a real one (Windows).
 ui::Form& open(std::string_view name);
 
 // Lets pending events run, including the destruction of unloaded screens.

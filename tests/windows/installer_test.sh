@@ -2,8 +2,9 @@
 # The Windows installer as a school's administrator uses it, and the installed program as a pupil
 # and a teacher use it, under Wine in a fresh prefix on the display given (make windows-test starts a
 # virtual one): a silent install; the program's answers on the command line; the menu with its ten
-# buttons; the addition test marking two typed answers and lighting a star; a worksheet page saved
-# as a PDF file; the program ending with status 0; a silent uninstall that leaves nothing behind.
+# buttons; the addition test marking two typed answers and lighting a star; a worksheet page and its
+# answer key saved as PDF files; the program ending with status 0; a silent uninstall that leaves
+# nothing behind.
 #   installer_test.sh SETUP.exe VERSION PICTURES_FOLDER
 set -eu
 setup=$(realpath "$1") version=$2 pictures=$(realpath "$3")
@@ -11,7 +12,12 @@ setup=$(realpath "$1") version=$2 pictures=$(realpath "$3")
 work=$(mktemp -d)
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-fail() { echo "installer_test.sh: $*" >&2; exit 1; }
+# A failure leaves a picture of the display beside the others, to see what the program showed.
+fail() {
+    import -window root "$pictures/windows-failure.png" 2>/dev/null || true
+    echo "installer_test.sh: $* (the display: $pictures/windows-failure.png)" >&2
+    exit 1
+}
 step() { echo "-- $*"; }
 
 drive=$WINEPREFIX/drive_c
@@ -91,20 +97,36 @@ click "$test" 2280 7500 1335 675
 shot "$test" "$pictures/windows-addition-test.png"
 [ "$(count "$pictures/windows-addition-test.png" "#FEEA58" $stars)" -gt 20 ] ||
     fail "no star lit after two right answers"
-xdotool key Escape
+click "$test" 10140 7560 1335 675
 gone "جمع الأعداد النسبية"
 
-step "a worksheet page saved as a PDF file"
+step "a worksheet page and its answer key saved as PDF files"
 click "$menu" 180 3480 2235 555
 sheet=$(window "الطباعة إعداد أ / Morvane")
 click "$sheet" 4920 1800 2235 495
 click "$sheet" 2580 1800 2115 495
-save=$(window "$(printf 'حفظ ورقة العمل')")
-pdf='C:\users\Public\ورقة العمل.pdf'
-xdotool type --delay 20 "$pdf" && xdotool key Return
+# No printer in a fresh prefix: the system's save dialog asks for the file; then the teacher is asked
+# whether to print the answer key, and answers yes ("نعم", beside the default "لا").
+window "حفظ ورقة العمل" >/dev/null
+sleep 1
+xdotool key Home shift+End && xdotool type --delay 30 'C:\users\Public\sheet' && xdotool key Return
+window "ورقة الإجابات" >/dev/null
+sleep 0.5
+xdotool key Tab && sleep 0.5 && xdotool key space
 sleep 2
-[ -f "$drive/users/Public/ورقة العمل.pdf" ] || fail "no PDF file was written"
-[ "$(pdfinfo "$drive/users/Public/ورقة العمل.pdf" | sed -n 's/^Pages: *//p')" = 1 ] || fail "the PDF is not one page"
+public="$drive/users/Public"
+[ "$(pdfinfo "$public/sheet.pdf" 2>/dev/null | sed -n 's/^Pages: *//p')" = 1 ] || fail "the worksheet is not a one-page PDF"
+key="$public/sheet - ورقة الإجابات.pdf"
+[ "$(pdfinfo "$key" 2>/dev/null | sed -n 's/^Pages: *//p')" = 1 ] || fail "the answer key is not a one-page PDF"
+# The key as it reads: its title, then rows (1) to (5), each with an answer left of its first "=".
+pdftotext -layout "$key" - | python3 -c '
+import re, sys, unicodedata
+text = re.sub("[\u202a-\u202e\u2066-\u2069]", "", unicodedata.normalize("NFKC", sys.stdin.read()))
+rows = [line for line in text.splitlines() if "=" in line]
+numbers = {re.search(r"(\d)\D*$", line).group(1) for line in rows}
+answered = [line for line in rows if re.match(r"\s*-?[\d /]+=", line)]
+sys.exit(0 if "ورقة الإجابات" in text and numbers == set("12345") and len(answered) == 5 else 1)' ||
+    fail "the answer key reads: $(pdftotext -layout "$key" -)"
 shot "$sheet" "$pictures/windows-worksheet.png"
 click "$sheet" 240 1800 1995 495
 status=0

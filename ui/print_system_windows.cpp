@@ -1,11 +1,16 @@
-#include "ui/print_queue.h"
+#include "ui/print_system.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 #include <windows.h>
 #include <winspool.h>
 
 #include <string>
+
+#include "ui/widgets.h"
 
 namespace ui {
 
@@ -27,6 +32,20 @@ DWORD printerStatus(const QString& printerName) {
 }
 
 } // namespace
+
+WithoutPrinter pdfInstead(QPrinter& printer, QWidget& screen, std::string_view documentName) {
+    const QString name = qstr(documentName);
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QFileDialog dialog(&screen, QStringLiteral("حفظ ") + name,
+                       documents.filePath(name + QStringLiteral(".pdf")), QStringLiteral("PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return WithoutPrinter::Cancelled;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dialog.selectedFiles().constFirst());
+    return WithoutPrinter::FileChosen;
+}
 
 // Qt reports a page the spooler would not take as a painter that cannot end. The spooler keeps a page
 // for a printer that is paused, offline or in error in its queue until the printer runs again.

@@ -1,5 +1,6 @@
-#include "ui/print_queue.h"
+#include "ui/print_system.h"
 
+#include <QDir>
 #include <QPrinter>
 
 #include <cups/cups.h>
@@ -7,6 +8,8 @@
 
 #include <string>
 #include <string_view>
+
+#include "ui/widgets.h"
 
 namespace ui {
 
@@ -62,6 +65,11 @@ class LoadedCups {
 };
 
 } // namespace
+
+WithoutPrinter pdfInstead(QPrinter& printer, QWidget&, std::string_view documentName) {
+    printer.setOutputFileName(QDir::home().filePath(qstr(documentName) + QStringLiteral(".pdf")));
+    return WithoutPrinter::AskInPrintDialog;
+}
 
 PrintOutcome queuedOutcome(const QPrinter& printer) {
     const LoadedCups cups;
