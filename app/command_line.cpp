@@ -36,8 +36,8 @@ void acceptQtOptions(QCommandLineParser& parser) {
     }
 }
 
-// Before the program has a window, as Qt's parser would, but through the console of the system it
-// runs on (a Windows program's own console is not where the person who typed the command looks).
+// Answers as Qt's parser would, where the person who ran the program sees it (a Windows program has
+// no console of its own), and ends the program before it has a window.
 [[noreturn]] void answerAndEnd(const QString& text, ui::Answer kind, int status) {
     ui::answerOnConsole(text.toStdString(), kind);
     std::exit(status);
@@ -63,6 +63,9 @@ void readCommandLine(int& argc, char* argv[]) {
     if (parser.isSet(version))
         answerAndEnd(program + u' ' + QCoreApplication::applicationVersion() + u'\n', ui::Answer::Output,
                      EXIT_SUCCESS);
+    // Only Qt knows the text of its own options: --help-all is Qt's to answer.
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(QCoreApplication::arguments());
     if (parser.isSet(help))
         answerAndEnd(parser.helpText(), ui::Answer::Output, EXIT_SUCCESS);
 }

@@ -47,7 +47,8 @@ build_qt() {
         >>"$log" 2>&1
     nice -n 19 cmake --build . --parallel "$(nproc)" >>"$log" 2>&1
     cmake --install . >>"$log" 2>&1
-    cd "$work" && rm -rf build
+    # The downloaded source stays, packed, for a later rebuild; the unpacked tree and the build go.
+    cd "$work" && rm -rf build src
 }
 
 # Debian's GoogleTest source (package googletest), into the same folder, where the Windows Qt's

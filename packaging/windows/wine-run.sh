@@ -22,4 +22,12 @@ flock "$WINEPREFIX.lock" sh -c '
         wineserver -w
         echo "display ${DISPLAY:-}" > "$WINEPREFIX.display"
     fi'
-exec wine "$@"
+# The first program of a Wine session starts Wine's own services, which outlive it and keep whatever
+# it was started with: given the test's output, they would hold it open, and the test would not end
+# until the whole session does. The program writes into a file, shown when it ends.
+output=$(mktemp)
+trap 'rm -f "$output"' EXIT
+status=0
+wine "$@" >"$output" 2>&1 </dev/null || status=$?
+cat "$output"
+exit "$status"
