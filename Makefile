@@ -8,7 +8,8 @@
 # the Debian package:
 #   make package  builds build/package/zemora_<version>_amd64.deb and checks it with lintian
 # and for deeper runs:
-#   make bench  builds in Release and prints the performance table
+#   make bench  builds in Release and prints the performance table; BASE=<commit> adds start-up
+#               against that commit's program, built in a temporary worktree and started in turn
 #   make fuzz   the number rules under libFuzzer (clang) for FUZZ_SECONDS
 #   make soak   long monkey walks and thousands of screen openings, with and without the sanitizers
 # Windows, built here with Debian's MinGW and a static Qt for Windows that the first run builds from
@@ -19,7 +20,7 @@
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libcups2-dev libgtest-dev libbenchmark-dev \
             fonts-hosny-amiri fonts-liberation fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n \
             librsvg2-bin desktop-file-utils appstream xvfb xauth imagemagick poppler-utils \
-            qt6-l10n-tools cups printer-driver-cups-pdf qt6-wayland weston
+            qt6-l10n-tools cups printer-driver-cups-pdf qt6-wayland weston libxcb1-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 PACKAGE_PACKAGES := dpkg-dev file lintian
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 nsis googletest dpkg-dev xdotool
@@ -92,11 +93,13 @@ soak: test
 	    ZEMORA_MONKEY_ACTIONS=$$(($(SOAK_ACTIONS) / 4)) ZEMORA_SOAK_ROUNDS=$$(($(SOAK_ROUNDS) / 4)) \
 	    ./tests/monkey_tests
 
-# Every figure next to its floor, measured in the same run (docs/performance.md says how to read it).
+# Every figure next to its floor, measured in the same run (docs/performance.md says how to read it);
+# with BASE=<commit>, then start-up against that commit's program too, started in turn.
 bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZEMORA_BENCH=ON
 	cmake --build build/bench --target zemora_bench
 	./build/bench/bench/zemora_bench
+	$(if $(BASE),bench/compare_start.sh $(BASE) build/bench)
 
 # Pictures of every screen into docs/screens/ (offscreen, no display needed).
 screenshots: deps

@@ -46,6 +46,9 @@ void acceptQtOptions(QCommandLineParser& parser) {
 } // namespace
 
 void readCommandLine(int& argc, char* argv[]) {
+    // Without arguments there is nothing to answer or refuse, and the program starts at once.
+    if (argc < 2)
+        return;
     // A core application needs no display; it stands in meanwhile so the help names the program as
     // it was called.
     const QCoreApplication standIn(argc, argv);

@@ -1,7 +1,6 @@
 #include "ui/fonts.h"
 
 #include <QFont>
-#include <QFontDatabase>
 
 #include <cmath>
 
@@ -13,12 +12,15 @@ namespace {
 
 constexpr std::string_view kTraditionalArabic = "Traditional Arabic";
 
-// Amiri, which stands in for Traditional Arabic where Windows' own face is missing, is wider and
-// taller at the same size; nine tenths of the size keeps the screens' captions within their boxes.
-double sizeFactorOf(std::string_view face) {
-    static const bool standIn = !QFontDatabase::hasFamily(qstr(kTraditionalArabic));
-    return face == kTraditionalArabic && standIn ? 0.9 : 1.0;
-}
+// Windows has Traditional Arabic itself (on a Windows without its Arabic fonts, Times New Roman stands
+// in at its own size). Elsewhere Amiri stands in for it, wider and taller at the same size: nine
+// tenths of the size keeps the screens' captions within their boxes. Known without asking the font
+// database, which would load the machine's whole list of fonts before the first window is shown.
+#ifdef _WIN32
+constexpr double kTraditionalArabicSize = 1.0;
+#else
+constexpr double kTraditionalArabicSize = 0.9;
+#endif
 
 } // namespace
 
@@ -27,7 +29,8 @@ double sizeFactorOf(std::string_view face) {
 QFont screenFont(const Font& font) {
     const std::string_view face = font.face.empty() ? std::string_view("MS Sans Serif") : font.face;
     QFont result(qstr(face));
-    const double pixelSize = (font.points > 0 ? font.points : 8.25) * 96 / 72 * sizeFactorOf(face);
+    const double factor = face == kTraditionalArabic ? kTraditionalArabicSize : 1.0;
+    const double pixelSize = (font.points > 0 ? font.points : 8.25) * 96 / 72 * factor;
     result.setPixelSize(static_cast<int>(std::lround(pixelSize)));
     result.setBold(font.bold);
     return result;

@@ -88,7 +88,6 @@ void Form::build(std::span<const Row> layout) {
             if (layerOf(item) == layer)
                 byName_.insert(widgetName(item.name, item.index), create(item));
     setTabOrder(layout);
-    fitCaptions(*this);
 }
 
 void Form::setScale(double scale) {
@@ -296,10 +295,15 @@ void Form::mouseReleaseEvent(QMouseEvent* event) {
         onFormClick();
 }
 
+// Captions are fitted once the window is on the desktop: measuring them loads the fonts, which the
+// screen's first paint loads anyway, and a window that waits for no font appears sooner. The fit is
+// queued before the window is mapped, so it runs before the paint that the mapping brings.
 void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (std::exchange(shownOnce_, true))
         return;
+    QMetaObject::invokeMethod(
+        this, [this] { fitCaptions(*this); }, Qt::QueuedConnection);
     focusFirstInTabOrder();
 }
 

@@ -5,9 +5,19 @@
 #include <QDir>
 #include <QString>
 
+#include <string_view>
+
 class QWidget;
 
+namespace ui {
+class Form;
+}
+
 namespace shots {
+
+// Opens a screen as the menu does, its captions fitted as they are once it is shown, before a person
+// can act on it (the window's activation comes later, as the pictures have always shown it).
+ui::Form& open(std::string_view name);
 
 class Camera {
   public:

@@ -10,8 +10,15 @@
 
 #include "app/app.h"
 #include "tools/screenshots/camera.h"
+#include "ui/form.h"
 
 namespace shots {
+
+ui::Form& open(std::string_view name) {
+    ui::Form& screen = ui::forms::show(name);
+    QCoreApplication::sendPostedEvents(&screen, QEvent::MetaCall);
+    return screen;
+}
 
 void Camera::take(QWidget& window, const QString& name) const {
     QApplication::processEvents();

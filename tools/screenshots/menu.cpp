@@ -6,15 +6,15 @@
 namespace shots {
 
 void menu(const Camera& camera) {
-    ui::Form& menu = ui::forms::show(screens::MainMenu::kName);
+    ui::Form& menu = open(screens::MainMenu::kName);
     camera.take(menu, menu.objectName());
 }
 
 // Run at a scale factor of 2: the menu's backdrop and a test's stars, drawn for such a screen.
 void scaledTwice(const Camera& camera) {
-    ui::Form& menu = ui::forms::show(screens::MainMenu::kName);
+    ui::Form& menu = open(screens::MainMenu::kName);
     camera.take(menu, menu.objectName() + QStringLiteral("@2x"));
-    ui::Form& test = ui::forms::show(screens::AdditionQuiz::kName);
+    ui::Form& test = open(screens::AdditionQuiz::kName);
     for (QWidget* star : test.array("Image1"))
         star->show();
     camera.take(test, test.objectName() + QStringLiteral("_stars@2x"));

@@ -24,7 +24,7 @@ void check(ui::Form& screen, const Answer& answer, const char* checkButton) {
 // The mixed exercises after two right answers to each exercise: stars in the three pyramids, and the
 // sun with two of the total's stars beside it.
 void mixedScreen(const Camera& camera) {
-    ui::Form& screen = ui::forms::show(screens::MixedExercises::kName);
+    ui::Form& screen = open(screens::MixedExercises::kName);
     check(screen, {"Text2", {0, 1}, {"7", "3"}}, "Command1");
     screen.button("Command2").press();
     check(screen, {"Text2", {0, 1}, {"14", "4"}}, "Command1");

@@ -23,7 +23,7 @@ void solveProblem(ui::Form& screen, const char* fields, const std::array<const c
 // multiplication: one state shows only one row.
 void sumScreen(const Camera& camera, std::string_view name, const std::array<const char*, 4>& common,
                const std::array<const char*, 4>& cross) {
-    ui::Form& screen = ui::forms::show(name);
+    ui::Form& screen = open(name);
     solveProblem(screen, "Text1", common, "Command1", 4);
     camera.take(screen, screen.objectName() + QStringLiteral("-common"));
     solveProblem(screen, "Text1", cross, "Command2", 13);
@@ -35,7 +35,7 @@ void sumScreen(const Camera& camera, std::string_view name, const std::array<con
 void solveScreens(const Camera& camera) {
     sumScreen(camera, screens::kAdditionSolutionName, {"3", "4", "5", "4"}, {"1", "6", "3", "4"});
     sumScreen(camera, screens::kSubtractionSolutionName, {"1", "4", "-3", "4"}, {"5", "6", "1", "4"});
-    ui::Form& both = ui::forms::show(screens::MultiplyDivideSolution::kName);
+    ui::Form& both = open(screens::MultiplyDivideSolution::kName);
     solveProblem(both, "Text1", {"2", "3", "9", "4"}, "Command2", 13);
     solveProblem(both, "Text3", {"-1", "2", "3", "4"}, "Command1", 21);
     camera.take(both, both.objectName());

@@ -48,7 +48,7 @@ void practise(ui::Form& form, int rounds, const char* upperNew, const char* lowe
 // Both panels marked with stars lit, then every star lit to show where they all stand.
 void markedAndStarred(const Camera& camera, std::string_view name, int rounds, const char* upperNew,
                       const char* lowerNew) {
-    ui::Form& form = ui::forms::show(name);
+    ui::Form& form = open(name);
     form.timer("Timer1").stop();
     form.timer("Timer2").stop();
     practise(form, rounds, upperNew, lowerNew);
@@ -62,11 +62,11 @@ void markedAndStarred(const Camera& camera, std::string_view name, int rounds, c
 
 void testScreens(const Camera& camera) {
     markedAndStarred(camera, screens::AdditionQuiz::kName, 6, "Command5", "Command2");
-    ui::Form& subtraction = ui::forms::show(screens::SubtractionQuiz::kName);
+    ui::Form& subtraction = open(screens::SubtractionQuiz::kName);
     qobject_cast<QAbstractButton*>(&subtraction.widget("Option2"))->click();
     markedAndStarred(camera, screens::SubtractionQuiz::kName, 9, "Command5", "Command1");
     for (std::string_view name : {screens::MultiplicationQuiz::kName, screens::DivisionQuiz::kName}) {
-        ui::Form& form = ui::forms::show(name);
+        ui::Form& form = open(name);
         camera.take(form, form.objectName());
     }
 }

@@ -25,7 +25,7 @@ struct Marking {
 
 // Opens the screen with its tick counters at rest, so the pictures show the same problems every time.
 ui::Form& openStill(std::string_view name) {
-    ui::Form& form = ui::forms::show(name);
+    ui::Form& form = open(name);
     form.timer("Timer1").stop();
     form.timer("Timer2").stop();
     return form;

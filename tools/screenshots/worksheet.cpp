@@ -41,7 +41,7 @@ void printToPdf(ui::Form& sheet, const QString& file) {
 
 // The teacher picks all operations, fills the page and makes the last problem one without whole numbers.
 void worksheetScreen(const Camera& camera) {
-    ui::Form& sheet = ui::forms::show(screens::Worksheet::kName);
+    ui::Form& sheet = open(screens::Worksheet::kName);
     setCounters(sheet);
     static_cast<QAbstractButton&>(sheet.widget("Option1", 4)).click();
     sheet.button("Command10").press();
