@@ -11,7 +11,6 @@
 #include <system_error>
 #include <vector>
 
-#include "fraction/fraction.h"
 #include "fraction/scanning.h"
 
 namespace fraction {
@@ -77,7 +76,57 @@ std::string digitsOf(const Limbs& limbs) {
     return first == std::string::npos ? std::string() : digits.substr(first);
 }
 
+// The magnitude of a number lined up on `exponent` (at most the number's own): its digits followed by
+// as many zeros as the line lies below its exponent.
+std::string digitsAt(const Exact& number, std::int64_t exponent) {
+    return number.digits() + std::string(static_cast<std::size_t>(number.exponent() - exponent), '0');
+}
+
+// Sums and differences of magnitudes written as decimal digits, the larger first for a difference.
+std::string addDigits(const std::string& a, const std::string& b) {
+    std::string sum;
+    int carry = 0;
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry; ++i) {
+        const int digit = carry + (i < a.size() ? a[a.size() - 1 - i] - '0' : 0) +
+                          (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+        sum += static_cast<char>('0' + digit % 10);
+        carry = digit / 10;
+    }
+    std::reverse(sum.begin(), sum.end());
+    return sum;
+}
+
+std::string subtractDigits(const std::string& larger, const std::string& smaller) {
+    std::string difference;
+    int borrow = 0;
+    for (std::size_t i = 0; i < larger.size(); ++i) {
+        int digit = larger[larger.size() - 1 - i] - '0' - borrow -
+                    (i < smaller.size() ? smaller[smaller.size() - 1 - i] - '0' : 0);
+        borrow = digit < 0 ? 1 : 0;
+        difference += static_cast<char>('0' + digit + 10 * borrow);
+    }
+    std::reverse(difference.begin(), difference.end());
+    return difference;
+}
+
 } // namespace
+
+// std::from_chars reads the same forms in every locale, but refuses a "+" and also accepts "inf" and
+// "nan", so the sign is taken here and the rest must start with a digit or a point. A number beyond
+// the range of a double is refused in both directions.
+std::optional<double> readNumber(std::string_view text) {
+    std::string_view rest = trimmedView(text);
+    const bool negative = rest.starts_with('-');
+    if (negative || rest.starts_with('+'))
+        rest.remove_prefix(1);
+    if (rest.empty() || !(isDigit(rest.front()) || rest.front() == '.'))
+        return std::nullopt;
+    double number = 0.0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
+    if (error != std::errc{} || end != rest.data() + rest.size())
+        return std::nullopt;
+    return negative ? -number : number;
+}
 
 void Exact::normalise() {
     const auto last = digits_.find_last_not_of('0');
@@ -89,7 +138,7 @@ void Exact::normalise() {
 }
 
 std::optional<Exact> Exact::read(std::string_view text) {
-    if (!isNumeric(text))
+    if (!readNumber(text))
         return std::nullopt;
     std::string_view rest = trimmedView(text);
     Exact number;
@@ -121,6 +170,17 @@ std::optional<Exact> Exact::read(std::string_view text) {
             exponent = -exponent;
     }
     number.exponent_ = exponent - fractionDigits;
+    number.normalise();
+    return number;
+}
+
+Exact Exact::of(std::int64_t whole) {
+    Exact number;
+    number.negative_ = whole < 0;
+    // The size as unsigned, which holds the size of the smallest int64 too.
+    const std::uint64_t size =
+        whole < 0 ? 0 - static_cast<std::uint64_t>(whole) : static_cast<std::uint64_t>(whole);
+    number.digits_ = size == 0 ? std::string() : std::to_string(size);
     number.normalise();
     return number;
 }
@@ -162,6 +222,35 @@ Exact operator*(const Exact& x, const Exact& y) {
     return result;
 }
 
+Exact Exact::operator-() const {
+    Exact negated = *this;
+    negated.negative_ = !isZero() && !negative_;
+    return negated;
+}
+
+Exact operator+(const Exact& x, const Exact& y) {
+    if (x.isZero() || y.isZero())
+        return x.isZero() ? y : x;
+    const std::int64_t exponent = std::min(x.exponent_, y.exponent_);
+    const std::string a = digitsAt(x, exponent), b = digitsAt(y, exponent);
+    Exact result;
+    result.exponent_ = exponent;
+    if (x.negative_ == y.negative_) {
+        result.negative_ = x.negative_;
+        result.digits_ = addDigits(a, b);
+    } else {
+        const bool xLarger = compareSize(x, y) > 0;
+        result.negative_ = xLarger ? x.negative_ : y.negative_;
+        result.digits_ = xLarger ? subtractDigits(a, b) : subtractDigits(b, a);
+    }
+    const auto first = result.digits_.find_first_not_of('0');
+    result.digits_.erase(0, first == std::string::npos ? result.digits_.size() : first);
+    result.normalise();
+    return result;
+}
+
+Exact operator-(const Exact& x, const Exact& y) { return x + -y; }
+
 double Exact::nearestDouble() const {
     if (isZero())
         return 0.0;
@@ -188,7 +277,8 @@ std::optional<std::int64_t> Exact::integerValue() const {
     }
     // The digits after the point: below a half, a half, or above it (the digits have no trailing zeros).
     if (wholeDigits >= 0 && static_cast<std::size_t>(wholeDigits) < digits_.size()) {
-        const std::string_view fraction = std::string_view(digits_).substr(static_cast<std::size_t>(wholeDigits));
+        const std::string_view fraction =
+            std::string_view(digits_).substr(static_cast<std::size_t>(wholeDigits));
         const bool half = fraction == "5";
         if ((fraction[0] >= '5' && !half) || (half && whole % 2 != 0))
             ++whole;
@@ -204,17 +294,6 @@ bool sameRatio(const Exact& a, const Exact& b, const Exact& c, const Exact& d) {
 
 bool sameRatioSize(const Exact& a, const Exact& b, const Exact& c, const Exact& d) {
     return !b.isZero() && !d.isZero() && compareSize(a * d, c * b) == 0;
-}
-
-bool sameValue(std::string_view a, std::string_view b) {
-    const auto x = Exact::read(a);
-    const auto y = Exact::read(b);
-    return x && y && *x == *y;
-}
-
-bool sameRatio(std::string_view a, std::string_view b, std::string_view c, std::string_view d) {
-    const auto na = Exact::read(a), db = Exact::read(b), nc = Exact::read(c), dd = Exact::read(d);
-    return na && db && nc && dd && sameRatio(*na, *db, *nc, *dd);
 }
 
 } // namespace fraction

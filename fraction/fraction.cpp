@@ -1,4 +1,5 @@
 #include "fraction/fraction.h"
+
 #include "fraction/exact.h"
 #include "fraction/scanning.h"
 
@@ -16,30 +17,8 @@ namespace {
 using scanning::isDigit;
 using scanning::trimmedView;
 
-constexpr double kLargestWhole = 9007199254740992.0; // 2^53, as in Exact::integerValue
-// When both integer values are 0 every divisor divides both and none is the greatest; the divisor
-// is then 100, the largest these results have ever been divided by.
-constexpr std::int64_t kDivisorOfZeros = 100;
+constexpr double kLargestWhole = 9007199254740992.0;                     // 2^53, as in Exact::integerValue
 constexpr std::string_view kLargestNumberText = "1.79769313486231E+308"; // 15 digits, below DBL_MAX
-
-// Reads an optionally signed decimal number with an optional exponent, blanks around it allowed.
-// std::from_chars reads the same forms in every locale, but refuses a "+" and also accepts "inf"
-// and "nan", so the sign is taken here and the rest must start with a digit or a point. A number
-// beyond the range of a double is refused in both directions: 1e999 would read as infinity and
-// 1e-999 as a zero the pupil did not type.
-std::optional<double> parse(std::string_view text) {
-    std::string_view rest = trimmedView(text);
-    const bool negative = rest.starts_with('-');
-    if (negative || rest.starts_with('+'))
-        rest.remove_prefix(1);
-    if (rest.empty() || !(isDigit(rest.front()) || rest.front() == '.'))
-        return std::nullopt;
-    double number = 0.0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
-    if (error != std::errc{} || end != rest.data() + rest.size())
-        return std::nullopt;
-    return negative ? -number : number;
-}
 
 // Arabic-Indic digits U+0660..U+0669 are D9 A0..D9 A9 in UTF-8, Persian digits U+06F0..U+06F9 are
 // DB B0..DB B9; the digit's value is the distance of the second byte from the first digit's. The
@@ -75,9 +54,9 @@ std::string withLatinDigits(std::string_view text) {
 
 std::string trimmed(std::string_view text) { return std::string(trimmedView(text)); }
 
-bool isNumeric(std::string_view text) { return parse(text).has_value(); }
+bool isNumeric(std::string_view text) { return readNumber(text).has_value(); }
 
-double value(std::string_view text) { return parse(text).value_or(0.0); }
+double value(std::string_view text) { return readNumber(text).value_or(0.0); }
 
 double roundHalfEven(double value) {
     // std::round takes halves away from zero; a half is rounded as twice the nearest whole to value/2.
@@ -120,6 +99,8 @@ std::string numberText(double value) {
     return text;
 }
 
+std::string numberText(const Exact& number) { return numberText(number.nearestDouble()); }
+
 std::string bracketed(std::string_view fieldText) {
     std::string text = trimmed(fieldText);
     return value(text) < 0.0 ? "(" + text + ")" : text;
@@ -133,34 +114,21 @@ std::string bracketedNumber(double value) {
 
 bool sameDenominator(std::string_view b, std::string_view d) { return trimmed(b) == trimmed(d); }
 
-Reduction reduce(std::string_view numerator, std::string_view denominator) {
-    // Each text is read once, exactly; a text that is not numeric counts as 0, as its value does.
-    const Exact n = Exact::read(numerator).value_or(Exact{});
-    const Exact d = Exact::read(denominator).value_or(Exact{});
-    const auto wholeN = n.integerValue();
-    const auto wholeD = d.integerValue();
-    if (!wholeN || !wholeD)
-        return {};
-    // Both sizes are at most 2^53, so std::gcd cannot overflow, and the divisor is a double exactly.
-    const std::int64_t divisor = *wholeN == 0 && *wholeD == 0 ? kDivisorOfZeros : std::gcd(*wholeN, *wholeD);
-    const double by = static_cast<double>(divisor);
-    return {numberText(n.nearestDouble() / by), numberText(d.nearestDouble() / by), divisor};
-}
-
-std::string wholeNumberResult(std::string_view numerator, std::string_view denominator) {
-    const Exact n = Exact::read(numerator).value_or(Exact{});
-    const Exact d = Exact::read(denominator).value_or(Exact{});
-    const auto wholeN = n.integerValue();
-    const auto wholeD = d.integerValue();
-    if (!wholeN || !wholeD || *wholeD == 0 || *wholeN % *wholeD != 0)
-        return {};
-    return numberText(n.nearestDouble() / d.nearestDouble());
-}
-
 double mixedNumerator(double whole, double numerator, double denominator) {
     if (numerator < 0.0)
         return -(denominator * std::fabs(whole) + std::fabs(numerator));
     return denominator * whole + numerator;
+}
+
+bool sameValue(std::string_view a, std::string_view b) {
+    const auto x = Exact::read(a);
+    const auto y = Exact::read(b);
+    return x && y && *x == *y;
+}
+
+bool sameRatio(std::string_view a, std::string_view b, std::string_view c, std::string_view d) {
+    const auto x = Exact::read(a), y = Exact::read(b), z = Exact::read(c), w = Exact::read(d);
+    return x && y && z && w && sameRatio(*x, *y, *z, *w);
 }
 
 std::string filterInput(std::string_view text) {

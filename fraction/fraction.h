@@ -1,5 +1,6 @@
-// The number rules every screen shares. A fraction is never an object here: it is the text of a
-// numerator widget and of a denominator widget. These functions judge, read and write such texts.
+// The number rules every screen shares, on the texts of its widgets: which texts are numbers, how a
+// number is written, brackets, the input filter, comparisons of texts by value. The numbers the
+// screens compute with are exact values (fraction/exact.h, fraction/fraction_value.h).
 // Plain C++: no Qt, so the rules can be tested and fuzzed on their own.
 #pragma once
 
@@ -10,13 +11,16 @@
 
 namespace fraction {
 
+class Exact;
+
 // The text without leading and trailing blanks.
 std::string trimmed(std::string_view text);
 
-// True for an optionally signed decimal number with an optional exponent, blanks allowed around it:
-// "5", " -3 ", "2.5", ".5", "5.", "1e3", "+4". Blanks are spaces and tabs. Not numeric: "", "-", "1e",
-// "1 2", and numbers beyond the range of a double, which could never be computed with: "1e999" would
-// read as infinity and "1e-999" as a zero that was not typed.
+// True for a numeric text (fraction::readNumber in fraction/exact.h reads them): an optionally
+// signed decimal number with an optional exponent, blanks allowed around it: "5", " -3 ", "2.5", ".5",
+// "5.", "1e3", "+4". Blanks are spaces and tabs. Not numeric: "", "-", "1e", "1 2", and numbers beyond
+// the range of a double, which could never be computed with: "1e999" would read as infinity and
+// "1e-999" as a zero that was not typed.
 bool isNumeric(std::string_view text);
 
 // The value of a numeric text; 0 for any other text (empty, "-", letters).
@@ -40,6 +44,8 @@ bool divides(double divisor, double dividend);
 // are written with an exponent (1E+20). A value beyond the range of a double has no number text and
 // is written as the empty text.
 std::string numberText(double value);
+// The number text of an exact number's nearest double.
+std::string numberText(const Exact& number);
 
 // A field's trimmed text, between "(" and ")" when it is numeric with a negative value; otherwise the
 // trimmed text unchanged ("-3" gives "(-3)", "4" gives "4", "-" stays "-").
@@ -51,24 +57,6 @@ std::string bracketedNumber(double value);
 // Addition and subtraction use one denominator directly when the two trimmed texts are identical as
 // text: "2" and "02" are different denominators.
 bool sameDenominator(std::string_view b, std::string_view d);
-
-// The reduction: N and D divided by the greatest common divisor of their integer values, however
-// large (200/400 gives 1/2 by 200, 120/-240 gives 1/-2 by 120, 0/6 gives 0/1 by 6). When both integer
-// values are 0 every divisor divides both, and the divisor is 100 (0/0.4 gives 0/0.004). `divisor` is
-// 0 and both texts are empty for values without an integer value (beyond 2^53): they take part in no
-// divisibility test. The integer values are those of the numbers as typed, read exactly (Exact):
-// 2.5000000000000001 has the integer value 3, and 9007199254740993 has none, though their doubles are
-// 2.5 and 2^53. The reduced texts are the number texts of the values divided by the divisor.
-struct Reduction {
-    std::string numerator;
-    std::string denominator;
-    std::int64_t divisor = 0;
-};
-Reduction reduce(std::string_view numerator, std::string_view denominator);
-
-// The whole-number result: the number text of N ÷ D when the integer value of N is divisible by that
-// of D (integer values as for the reduction), otherwise the empty text.
-std::string wholeNumberResult(std::string_view numerator, std::string_view denominator);
 
 // The numerator of a mixed number w n/d written as one fraction: d·w + n for n ≥ 0 (−3 and 1/2 gives
 // −5), −(d·|w| + |n|) for n < 0, so that a negative numerator makes the whole mixed number negative

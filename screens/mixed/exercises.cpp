@@ -7,6 +7,7 @@
 
 #include "fraction/exact.h"
 #include "fraction/fraction.h"
+#include "fraction/fraction_value.h"
 
 namespace screens::mixed {
 
@@ -79,8 +80,12 @@ SimplestForm nextSimplestForm(const Fraction& previousAnswer, double multiplier)
         denominator -= 100;
     }
     const FractionText question{numberText(numerator), numberText(denominator)};
-    const fraction::Reduction reduced = fraction::reduce(question.numerator, question.denominator);
-    return {question, {reduced.numerator, reduced.denominator}, numberText(nextFactor)};
+    const auto written = fraction::Fraction::read(question.numerator, question.denominator);
+    const auto reduced = written ? fraction::reduce(*written) : std::nullopt;
+    return {question,
+            {reduced ? numberText(reduced->fraction.numerator) : std::string(),
+             reduced ? numberText(reduced->fraction.denominator) : std::string()},
+            numberText(nextFactor)};
 }
 
 Fraction nextGivenFraction(const Fraction& given) {

@@ -6,13 +6,18 @@
 
 #include "fraction/exact.h"
 #include "fraction/fraction.h"
+#include "fraction/fraction_value.h"
 #include "screens/common/rewards.h"
 
 namespace screens::quiz {
 
 Completion complete(WholeRule rule, std::string_view n, std::string_view d) {
-    const fraction::Reduction reduction = fraction::reduce(n, d);
-    Completion done{reduction.numerator, reduction.denominator, fraction::wholeNumberResult(n, d)};
+    const std::optional<fraction::Fraction> result = fraction::Fraction::read(n, d);
+    const auto reduced = result ? fraction::reduce(*result) : std::nullopt;
+    const auto whole = result ? fraction::wholeResult(*result) : std::nullopt;
+    Completion done{reduced ? fraction::numberText(reduced->fraction.numerator) : std::string(),
+                    reduced ? fraction::numberText(reduced->fraction.denominator) : std::string(),
+                    whole ? fraction::numberText(*whole) : std::string()};
     // The numerator test drops a reduction that changed nothing (also N = 0); under reduced-or-whole
     // a whole number replaces the reduced pair.
     const bool wholeReplacesReduced = rule == WholeRule::ReducedOrWhole && !done.whole.empty();

@@ -1,6 +1,7 @@
 #include "screens/solve/step_boxes.h"
 
 #include "fraction/fraction.h"
+#include "fraction/fraction_value.h"
 #include "screens/solve/solve_texts.h"
 #include "ui/caption_fit.h"
 
@@ -8,13 +9,13 @@ namespace screens {
 
 namespace {
 
-void reduceInto(const ResultSteps& steps, const std::string& n, const std::string& d) {
-    const fraction::Reduction reduced = fraction::reduce(n, d);
-    setStep(steps.reducedNumerator, reduced.numerator);
-    setStep(steps.reducedDenominator, reduced.denominator);
-    if (reduced.divisor > 0)
+void reduceInto(const ResultSteps& steps, const fraction::Fraction& result) {
+    const std::optional<fraction::Reduced> reduced = fraction::reduce(result);
+    setStep(steps.reducedNumerator, reduced ? fraction::numberText(reduced->fraction.numerator) : "");
+    setStep(steps.reducedDenominator, reduced ? fraction::numberText(reduced->fraction.denominator) : "");
+    if (reduced)
         for (ui::Label* box : {&steps.reducedNumerator, &steps.reducedDenominator})
-            box->setTip(texts::reductionTooltip(reduced.divisor));
+            box->setTip(texts::reductionTooltip(reduced->divisor));
 }
 
 // A reduction that gives back N (or D) as it was is no step at all.
@@ -34,14 +35,14 @@ void setStep(ui::Label& box, std::string_view caption) {
 }
 
 void fillResultSteps(const ResultSteps& steps) {
-    const std::string n = steps.numerator.caption();
-    const std::string d = steps.denominator.caption();
-    // An empty N or D reads as 0, which would reduce to a made-up 0.
-    const bool computable = fraction::isNumeric(n) && fraction::isNumeric(d);
-    setStep(steps.whole, computable ? fraction::wholeNumberResult(n, d) : "");
-    if (computable)
-        reduceInto(steps, n, d);
-    if (!computable || changedNothing(steps)) {
+    // An empty N or D is no result, which would reduce to a made-up 0.
+    const std::optional<fraction::Fraction> result =
+        fraction::Fraction::read(steps.numerator.caption(), steps.denominator.caption());
+    const auto whole = result ? fraction::wholeResult(*result) : std::nullopt;
+    setStep(steps.whole, whole ? fraction::numberText(*whole) : "");
+    if (result)
+        reduceInto(steps, *result);
+    if (!result || changedNothing(steps)) {
         setStep(steps.reducedNumerator, "");
         setStep(steps.reducedDenominator, "");
     }

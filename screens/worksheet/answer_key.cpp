@@ -3,39 +3,46 @@
 #include <optional>
 
 #include "fraction/fraction.h"
-#include "fraction/ratio.h"
+#include "fraction/fraction_value.h"
 
 namespace screens::worksheet {
 
 namespace {
 
-using fraction::Ratio;
+using fraction::Exact;
+using fraction::Fraction;
 
 // A box's number: absent when the box is empty, unreadable when it holds anything else (a lone "-").
 struct Box {
     bool filled = false;
-    std::optional<Ratio> number;
+    std::optional<Exact> number;
 };
 
 Box read(std::string_view text) {
     const std::string trimmed = fraction::trimmed(text);
-    return {!trimmed.empty(), Ratio::read(trimmed)};
+    return {!trimmed.empty(), Exact::read(trimmed)};
 }
 
 // A mixed number's value, or why it has none.
 struct Value {
     enum { Known, Incomplete, DividesByZero } state;
-    Ratio number;
+    Fraction number;
 };
-constexpr Value kIncomplete{Value::Incomplete, {}};
+const Value kIncomplete{Value::Incomplete, {}};
+
+bool isNegative(const Fraction& x) {
+    return !x.numerator.isZero() && x.numerator.isNegative() != x.denominator.isNegative();
+}
+
+Fraction sizeOf(const Fraction& x) { return {x.numerator.size(), x.denominator.size()}; }
 
 // A mixed number is negative when either of its parts is, and as large as both together: -2 and 1/2
 // is -2 1/2, as it is written. A fraction part of 1 or more counts by its value (2 and 9/6 is 3 1/2).
-std::optional<Ratio> joined(const Ratio& whole, const Ratio& part) {
-    if (!whole.isNegative() && !part.isNegative())
-        return sum(whole, part);
-    const auto size = sum(whole.size(), part.size());
-    return size ? difference({}, *size) : std::nullopt;
+Fraction joined(const fraction::MixedNumber& mixed) {
+    const Fraction whole{mixed.whole};
+    if (!mixed.whole.isNegative() && !isNegative(mixed.part))
+        return sum(whole, mixed.part);
+    return difference({}, sum(sizeOf(whole), sizeOf(mixed.part)));
 }
 
 Value valueOf(const MixedNumber& mixed) {
@@ -45,17 +52,16 @@ Value valueOf(const MixedNumber& mixed) {
         if (box->filled && !box->number)
             return kIncomplete;
     if (!numerator.filled && !denominator.filled)
-        return whole.filled ? Value{Value::Known, *whole.number} : kIncomplete;
+        return whole.filled ? Value{Value::Known, Fraction{*whole.number}} : kIncomplete;
     if (!numerator.filled || !denominator.filled)
         return kIncomplete;
     if (denominator.number->isZero())
         return {Value::DividesByZero, {}};
-    const auto part = quotient(*numerator.number, *denominator.number);
-    const auto value = part && whole.filled ? joined(*whole.number, *part) : part;
-    return value ? Value{Value::Known, *value} : kIncomplete;
+    const Fraction part{*numerator.number, *denominator.number};
+    return {Value::Known, whole.filled ? joined({*whole.number, part}) : part};
 }
 
-std::optional<Ratio> operate(const Ratio& x, std::string_view operation, const Ratio& y) {
+std::optional<Fraction> operate(const Fraction& x, std::string_view operation, const Fraction& y) {
     if (operation == "+")
         return sum(x, y);
     if (operation == "-")
@@ -69,8 +75,8 @@ bool knownOperation(std::string_view operation) {
     return operation == "+" || operation == "-" || operation == "×" || operation == "÷";
 }
 
-std::string fractionText(const Ratio& number) {
-    return number.numeratorText() + "/" + number.denominatorText();
+std::string fractionText(const Fraction& number) {
+    return fraction::wholeText(number.numerator) + "/" + fraction::wholeText(number.denominator);
 }
 
 // The fraction, then its whole number, as the sheet places a whole-number box after its fraction.
@@ -82,16 +88,18 @@ std::string mixedText(const MixedNumber& mixed) {
     return whole.empty() ? part : part + " " + whole;
 }
 
-std::string resultText(const Ratio& result) {
-    if (result.isWhole())
-        return result.numeratorText();
-    const Ratio whole = result.wholePart();
-    if (whole.isZero())
-        return fractionText(result);
-    const auto rest = difference(result, whole); // smaller than the result, so it always fits
-    if (!rest)
-        return fractionText(result);
-    return fractionText(result) + " = " + fractionText(rest->size()) + " " + whole.numeratorText();
+// Empty where the result's parts are too large to be put in lowest terms.
+std::string resultText(const Fraction& result) {
+    const std::optional<Fraction> lowest = fraction::lowestTerms(result);
+    const std::optional<fraction::MixedNumber> mixed = fraction::asMixedNumber(result);
+    if (!lowest || !mixed)
+        return {};
+    if (mixed->part.numerator.isZero())
+        return fraction::wholeText(mixed->whole);
+    if (mixed->whole.isZero())
+        return fractionText(*lowest);
+    return fractionText(*lowest) + " = " + fractionText(sizeOf(mixed->part)) + " " +
+           fraction::wholeText(mixed->whole);
 }
 
 } // namespace
@@ -109,7 +117,7 @@ std::string answerText(const Problem& problem) {
         return {};
     const Value first = valueOf(problem.first), second = valueOf(problem.second);
     if (first.state == Value::DividesByZero || second.state == Value::DividesByZero ||
-        (problem.operation == "÷" && second.number.isZero()))
+        (problem.operation == "÷" && second.number.numerator.isZero()))
         return std::string(kNoResult);
     const auto result = operate(first.number, problem.operation, second.number);
     return result ? resultText(*result) : std::string();

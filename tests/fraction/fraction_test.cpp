@@ -1,18 +1,39 @@
 #include "fraction/fraction.h"
 #include "fraction/exact.h"
-#include "fraction/ratio.h"
+#include "fraction/fraction_value.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <compare>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
 
 namespace {
 
-using fraction::Reduction;
+// A reduction as the screens write it: the reduced pair's number texts and the divisor; empty texts
+// and divisor 0 where there is none.
+struct Reduction {
+    std::string numerator, denominator;
+    std::int64_t divisor = 0;
+};
+
+Reduction reductionOf(const std::string& numerator, const std::string& denominator) {
+    const auto written = fraction::Fraction::read(numerator, denominator);
+    const auto reduced = written ? fraction::reduce(*written) : std::nullopt;
+    if (!reduced)
+        return {};
+    return {fraction::numberText(reduced->fraction.numerator),
+            fraction::numberText(reduced->fraction.denominator), reduced->divisor};
+}
+
+std::string wholeResultOf(const std::string& numerator, const std::string& denominator) {
+    const auto written = fraction::Fraction::read(numerator, denominator);
+    const auto whole = written ? fraction::wholeResult(*written) : std::nullopt;
+    return whole ? fraction::numberText(*whole) : std::string();
+}
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -157,13 +178,13 @@ TEST(Fraction, ReductionDividesByTheGreatestCommonDivisor) {
         {"3", "0.9", {"3", "0.9", 1}},
         {"2.5000000000000001", "4", {"2.5", "4", 1}}, // integer values as typed: 3, not the double's 2
         {"9007199254740993", "1", {"", "", 0}},       // 2^53 + 1 has no integer value, though its double has
-        {"", "6", {"0", "1", 6}},                     // a text that is not numeric counts as 0
+        {"", "6", {"", "", 0}},                       // a text that is not numeric is no fraction
         {"1e20", "4", {"", "", 0}},
         {"4", "1e300", {"", "", 0}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.numerator + "/" + row.denominator);
-        const Reduction reduced = fraction::reduce(row.numerator, row.denominator);
+        const Reduction reduced = reductionOf(row.numerator, row.denominator);
         EXPECT_EQ(reduced.numerator, row.reduced.numerator);
         EXPECT_EQ(reduced.denominator, row.reduced.denominator);
         EXPECT_EQ(reduced.divisor, row.reduced.divisor);
@@ -189,7 +210,7 @@ TEST(Fraction, WholeNumberResult) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.numerator + "/" + row.denominator);
-        EXPECT_EQ(fraction::wholeNumberResult(row.numerator, row.denominator), row.whole);
+        EXPECT_EQ(wholeResultOf(row.numerator, row.denominator), row.whole);
     }
 }
 
@@ -381,9 +402,9 @@ TEST(Exact, ComparesRatiosByValueAndBySize) {
     }
 }
 
-// Exact arithmetic in lowest terms; a result beyond the parts' range, or a division by zero, has none.
-TEST(Ratio, ComputesExactlyInLowestTerms) {
-    using fraction::Ratio;
+// Exact arithmetic on fractions, then lowest terms and the mixed number; a result whose parts do not
+// fit in 128 bits, or a division by zero, has none.
+TEST(FractionValue, ComputesExactlyInLowestTerms) {
     const struct {
         std::string x;
         char operation;
@@ -401,24 +422,29 @@ TEST(Ratio, ComputesExactlyInLowestTerms) {
         {"1e30", '*', "1e30", "", ""},
         {"1e37", '+', "1e37", "20000000000000000000000000000000000000/1",
          "20000000000000000000000000000000000000"},
-        {"1e38", '+', "1e38", "", ""},
+        {"1e38", '+', "1e38", "200000000000000000000000000000000000000/1",
+         "200000000000000000000000000000000000000"},
         {"1e-39", '+', "1", "", ""},
         {"1e39", '-', "1", "", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.x + " " + row.operation + " " + row.y);
-        const auto x = Ratio::read(row.x), y = Ratio::read(row.y);
-        std::optional<Ratio> result;
-        if (x && y)
-            result = row.operation == '+'   ? sum(*x, *y)
-                     : row.operation == '-' ? difference(*x, *y)
-                     : row.operation == '*' ? product(*x, *y)
-                                            : quotient(*x, *y);
-        ASSERT_EQ(result.has_value(), !row.result.empty());
-        if (!result)
+        const auto x = fraction::Exact::read(row.x), y = fraction::Exact::read(row.y);
+        ASSERT_TRUE(x && y);
+        const fraction::Fraction a{*x}, b{*y};
+        const std::optional<fraction::Fraction> result = row.operation == '+'   ? sum(a, b)
+                                                         : row.operation == '-' ? difference(a, b)
+                                                         : row.operation == '*' ? product(a, b)
+                                                                                : quotient(a, b);
+        const auto lowest = result ? fraction::lowestTerms(*result) : std::nullopt;
+        const auto mixed = result ? fraction::asMixedNumber(*result) : std::nullopt;
+        ASSERT_EQ(lowest.has_value(), !row.result.empty());
+        ASSERT_EQ(mixed.has_value(), !row.result.empty());
+        if (!lowest)
             continue;
-        EXPECT_EQ(result->numeratorText() + "/" + result->denominatorText(), row.result);
-        EXPECT_EQ(result->wholePart().numeratorText(), row.whole);
+        EXPECT_EQ(fraction::wholeText(lowest->numerator) + "/" + fraction::wholeText(lowest->denominator),
+                  row.result);
+        EXPECT_EQ(fraction::wholeText(mixed->whole), row.whole);
     }
 }
 

@@ -2,9 +2,9 @@
 // result is checked against a reference written independently of fraction.cpp and exact.cpp (a
 // hand-written grammar, strtod and printf from the C library, nearbyint for rounding, the integer value
 // rounded from the text's digits, Euclid's gcd for the reduction, doubles for the exact comparison where
-// doubles are exact enough, and the comparison by value for the comparison by size). Any disagreement prints the input's texts
-// and aborts. Built with libFuzzer by `make fuzz`, and as a plain program that replays the committed
-// corpus in the test suite.
+// doubles are exact enough, and the comparison by value for the comparison by size). Any disagreement prints
+// the input's texts and aborts. Built with libFuzzer by `make fuzz`, and as a plain program that replays the
+// committed corpus in the test suite.
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "fraction/exact.h"
+#include "fraction/fraction_value.h"
 #include "fraction/fraction.h"
 
 namespace {
@@ -217,11 +218,26 @@ std::int64_t referenceGcd(std::int64_t a, std::int64_t b) {
     return a;
 }
 
+// The reduction of two texts as a screen writes it: the reduced pair's number texts and the divisor.
+struct Reduction {
+    std::string numerator, denominator;
+    std::int64_t divisor = 0;
+};
+
+Reduction reductionOf(std::string_view numerator, std::string_view denominator) {
+    const auto written = fraction::Fraction::read(numerator, denominator);
+    const auto reduced = written ? fraction::reduce(*written) : std::nullopt;
+    if (!reduced)
+        return {};
+    return {fraction::numberText(reduced->fraction.numerator),
+            fraction::numberText(reduced->fraction.denominator), reduced->divisor};
+}
+
 void checkReduction(std::string_view numerator, std::string_view denominator) {
-    const fraction::Reduction reduction = fraction::reduce(numerator, denominator);
+    const Reduction reduction = reductionOf(numerator, denominator);
     const auto n = referenceRulesInteger(numerator);
     const auto d = referenceRulesInteger(denominator);
-    if (!n || !d) {
+    if (!n || !d || !fraction::isNumeric(numerator) || !fraction::isNumeric(denominator)) {
         check(reduction.divisor == 0 && reduction.numerator.empty() && reduction.denominator.empty(),
               "no reduction without integer values");
         return;
@@ -330,19 +346,44 @@ void checkExactType(std::string_view a, std::string_view b) {
         check((size < 0) == (std::fabs(dx) < std::fabs(dy)), "exact: size order of different doubles");
     const std::optional<Exact> minusX = Exact::read(negated(a));
     check(minusX && fraction::compareSize(*x, *minusX) == 0, "exact: a number and its negative, one size");
-    check((size == 0) == (fraction::sameValue(a, b) || fraction::sameValue(negated(a), b)), "exact: same size");
+    check((size == 0) == (fraction::sameValue(a, b) || fraction::sameValue(negated(a), b)),
+          "exact: same size");
     check(x->size() == (x->isNegative() ? *minusX : *x) && !x->size().isNegative(), "exact: size");
     const std::optional<Exact> one = Exact::read("1");
     check(*x * *one == *x && (*x * *y == *y * *x), "exact: product");
     const bool ratio = !y->isZero() && !x->isZero();
     const bool sameSize = fraction::sameRatioSize(*x, *y, *y, *x);
-    check(sameSize == (ratio && (fraction::sameRatio(a, b, b, a) || fraction::sameRatio(a, b, negated(b), a))),
+    check(sameSize ==
+              (ratio && (fraction::sameRatio(a, b, b, a) || fraction::sameRatio(a, b, negated(b), a))),
           "exact: ratio size against ratio value");
-    check(fraction::sameRatioSize(*x, *y, *minusX, *y) == !y->isZero(), "exact: a ratio's negative, one size");
+    check(fraction::sameRatioSize(*x, *y, *minusX, *y) == !y->isZero(),
+          "exact: a ratio's negative, one size");
+    const Exact sum = *x + *y;
+    check(sum == *y + *x && sum - *y == *x && *x - *x == Exact{} && *x + -*x == Exact{},
+          "exact: sum and difference");
+    check((sum <=> *x) == (*y <=> Exact{}), "exact: a sum lies on the side of what is added");
+    // The fraction x over y in lowest terms, where it fits: the same number, whole numbers over a
+    // positive denominator, and already in lowest terms.
+    const fraction::Fraction written{*x, *y};
+    if (const auto lowest = fraction::lowestTerms(written))
+        check(fraction::sameValue(*lowest, written) && lowest->numerator.isWhole() &&
+                  lowest->denominator.isWhole() && !lowest->denominator.isNegative() &&
+                  fraction::lowestTerms(*lowest) == lowest,
+              "fraction: lowest terms");
+    else
+        check(y->isZero() || x->digits().size() + y->digits().size() > 38 ||
+                  std::max(x->exponent(), y->exponent()) - std::min(x->exponent(), y->exponent()) > 0,
+              "fraction: lowest terms of what fits");
 }
 
 void checkWholeNumber(std::string_view numerator, std::string_view denominator) {
-    const std::string whole = fraction::wholeNumberResult(numerator, denominator);
+    const auto written = fraction::Fraction::read(numerator, denominator);
+    const auto result = written ? fraction::wholeResult(*written) : std::nullopt;
+    const std::string whole = result ? fraction::numberText(*result) : std::string();
+    if (!written) {
+        check(whole.empty(), "no whole-number result without a fraction");
+        return;
+    }
     const double n0 = fraction::value(numerator), d0 = fraction::value(denominator);
     const auto n = referenceRulesInteger(numerator);
     const auto d = referenceRulesInteger(denominator);
