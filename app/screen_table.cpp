@@ -18,8 +18,8 @@ namespace {
 
 template <class Screen> ui::Form* make() { return new Screen; }
 
-template <class Screen> constexpr ScreenEntry row(std::string_view arabicName, std::string_view menuButton) {
-    return {Screen::kName, make<Screen>, arabicName, menuButton};
+template <class Screen> constexpr ScreenEntry row(std::string_view arabicName) {
+    return {Screen::kName, make<Screen>, arabicName};
 }
 
 template <const screens::SumSettings& settings> ui::Form* makeSum() {
@@ -30,16 +30,16 @@ template <const screens::SumSettings& settings> ui::Form* makeSum() {
 ui::Form* makeMenu() { return new screens::MainMenu(menuScreens()); }
 
 constexpr ScreenEntry kScreens[] = {
-    {screens::MainMenu::kName, makeMenu, "القائمة الرئيسة", ""},
-    row<screens::AdditionQuiz>("اختبار الجمع", "Command1"),
-    row<screens::SubtractionQuiz>("اختبار الطرح", "Command2"),
-    row<screens::MultiplicationQuiz>("اختبار الضرب", "Command3"),
-    row<screens::DivisionQuiz>("اختبار القسمة", "Command4"),
-    row<screens::MixedExercises>("تمارين متنوعة", "Command6"),
-    row<screens::Worksheet>("طباعة", "Command10"),
-    {screens::kAdditionSolutionName, makeSum<screens::kAdditionSolution>, "الجمع", "Command7"},
-    row<screens::MultiplyDivideSolution>("الضرب والقسمة", "Command9"),
-    {screens::kSubtractionSolutionName, makeSum<screens::kSubtractionSolution>, "الطرح", "Command8"},
+    {screens::MainMenu::kName, makeMenu, "القائمة الرئيسة"},
+    row<screens::AdditionQuiz>("اختبار الجمع"),
+    row<screens::SubtractionQuiz>("اختبار الطرح"),
+    row<screens::MultiplicationQuiz>("اختبار الضرب"),
+    row<screens::DivisionQuiz>("اختبار القسمة"),
+    row<screens::MixedExercises>("تمارين متنوعة"),
+    row<screens::Worksheet>("طباعة"),
+    {screens::kAdditionSolutionName, makeSum<screens::kAdditionSolution>, "الجمع"},
+    row<screens::MultiplyDivideSolution>("الضرب والقسمة"),
+    {screens::kSubtractionSolutionName, makeSum<screens::kSubtractionSolution>, "الطرح"},
 };
 
 } // namespace

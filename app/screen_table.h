@@ -1,8 +1,8 @@
-// Every screen of the program, once: its form name, the class that builds it, its Arabic name and
-// the menu button that opens it. It is the program's only list of screens: the forms layer loads a
-// screen by name through makerOf, the menu is given its buttons' captions and targets from here,
-// and the benchmarks, the screenshot tool and the tests read it. A new screen is its own files and
-// one row.
+// Every screen of the program, once: its form name, the class that builds it and its Arabic name. It
+// is the program's only list of screens: the forms layer loads a screen by name through makerOf, the
+// menu is given its buttons' captions from here (which button opens which screen is the menu's own
+// business), and the benchmarks, the screenshot tool and the tests read it. A new screen is its own
+// files and one row.
 #pragma once
 
 #include <span>

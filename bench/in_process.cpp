@@ -39,8 +39,8 @@ double secondsToPaint(const QString& window, const std::function<void()>& open) 
 
 double openFromMenu(const app::ScreenEntry& entry) {
     ui::Form& menu = *ui::forms::find(screens::MainMenu::kName);
-    const double seconds =
-        secondsToPaint(ui::qstr(entry.name), [&] { menu.button(entry.menuButton).press(); });
+    const double seconds = secondsToPaint(
+        ui::qstr(entry.name), [&] { menu.button(screens::MainMenu::buttonOpening(entry.name)).press(); });
     closeScreen(*ui::forms::find(entry.name));
     return seconds;
 }

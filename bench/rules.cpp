@@ -10,6 +10,7 @@
 
 #include "bench/in_process.h"
 #include "fraction/fraction.h"
+#include "fraction/fraction_value.h"
 
 namespace bench {
 
@@ -55,10 +56,14 @@ void numberTextFloor(benchmark::State& state) {
             benchmark::DoNotOptimize(shortest(value));
 }
 
+// Read, reduced and written, as a screen does with the texts of its fields.
 void reduction(benchmark::State& state) {
     for (auto _ : state)
-        for (const auto& [numerator, denominator] : kFractions)
-            benchmark::DoNotOptimize(fraction::reduce(numerator, denominator));
+        for (const auto& [numerator, denominator] : kFractions) {
+            const auto reduced = fraction::reduce(*fraction::Fraction::read(numerator, denominator));
+            benchmark::DoNotOptimize(fraction::numberText(reduced->fraction.numerator) +
+                                     fraction::numberText(reduced->fraction.denominator));
+        }
 }
 
 std::int64_t whole(std::string_view text) {

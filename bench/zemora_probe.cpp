@@ -16,7 +16,8 @@ namespace {
 void openEveryScreen() {
     ui::Form& menu = *ui::forms::find(screens::MainMenu::kName);
     for (const app::ScreenEntry& entry : app::menuScreens())
-        bench::awaitPaint(ui::qstr(entry.name), [&] { menu.button(entry.menuButton).press(); });
+        bench::awaitPaint(ui::qstr(entry.name),
+                          [&] { menu.button(screens::MainMenu::buttonOpening(entry.name)).press(); });
     bench::reportAndExit();
 }
 

@@ -1,8 +1,17 @@
 #include "screens/menu/main_menu.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "assets/pictures.h"
+#include "screens/mixed/mixed_exercises.h"
+#include "screens/quiz/addition_quiz.h"
+#include "screens/quiz/division_quiz.h"
+#include "screens/quiz/multiplication_quiz.h"
+#include "screens/quiz/subtraction_quiz.h"
+#include "screens/solve/multiply_divide_solution.h"
+#include "screens/solve/sum_solution.h"
+#include "screens/worksheet/worksheet.h"
 
 namespace screens {
 
@@ -12,25 +21,32 @@ struct MenuButton {
     std::string_view name;
     int top;
     ui::Color back;
+    std::string_view opens; // the name of the screen it opens; empty for the button that ends the program
 };
 
 constexpr ui::Color kDark = ui::rgb(0x808080);
 constexpr ui::Color kLight = ui::rgb(0xC0C0C0);
 
-// In their order on screen from the top, which is also the tab order. Each opens the screen whose
-// row in the screen table names it, and carries that screen's Arabic name; the last ends the program.
+// In their order on screen from the top, which is also the tab order. Each opens its screen and
+// carries that screen's Arabic name; the last ends the program.
 constexpr MenuButton kButtons[] = {
-    {"Command1", 180, kDark},   {"Command2", 840, kDark},   {"Command3", 1500, kDark},
-    {"Command4", 2160, kDark},  {"Command6", 2820, kDark},  {"Command10", 3480, ui::rgb(0xE0E0E0)},
-    {"Command7", 4250, kLight}, {"Command9", 4920, kLight}, {"Command8", 5600, kLight},
-    {"Command5", 6240, kDark},
+    {"Command1", 180, kDark, AdditionQuiz::kName},
+    {"Command2", 840, kDark, SubtractionQuiz::kName},
+    {"Command3", 1500, kDark, MultiplicationQuiz::kName},
+    {"Command4", 2160, kDark, DivisionQuiz::kName},
+    {"Command6", 2820, kDark, MixedExercises::kName},
+    {"Command10", 3480, ui::rgb(0xE0E0E0), Worksheet::kName},
+    {"Command7", 4250, kLight, kAdditionSolutionName},
+    {"Command9", 4920, kLight, MultiplyDivideSolution::kName},
+    {"Command8", 5600, kLight, kSubtractionSolutionName},
+    {"Command5", 6240, kDark, ""},
 };
 constexpr std::string_view kExitCaption = "خروج";
 
-// The screen a menu button opens, or null for the button that ends the program.
-const ScreenEntry* opened(std::span<const ScreenEntry> opens, std::string_view button) {
+// The row of the screen a menu button opens, or null for the button that ends the program.
+const ScreenEntry* opened(std::span<const ScreenEntry> opens, const MenuButton& button) {
     for (const ScreenEntry& screen : opens)
-        if (screen.menuButton == button)
+        if (screen.name == button.opens)
             return &screen;
     return nullptr;
 }
@@ -83,7 +99,7 @@ std::vector<ui::Row> menuLayout(std::span<const ScreenEntry> opens) {
     std::vector<ui::Row> items(std::begin(kWidgets), std::end(kWidgets));
     int tab = 0;
     for (const MenuButton& entry : kButtons)
-        items.push_back(buttonRow(entry, opened(opens, entry.name), tab++));
+        items.push_back(buttonRow(entry, opened(opens, entry), tab++));
     return items;
 }
 
@@ -116,10 +132,15 @@ MainMenu::MainMenu(std::span<const ScreenEntry> opens)
         button.onGotFocus = [&frame = parts.focusFrame, top = kButtons[i].top] {
             frame.setTopTwips(top - kFrameMargin);
         };
-        if (const ScreenEntry* target = opened(opens, kButtons[i].name))
+        if (const ScreenEntry* target = opened(opens, kButtons[i]))
             button.onClick = [name = target->name] { ui::forms::show(name); };
     }
     parts.exit.onClick = [] { ui::forms::end(); };
+}
+
+std::string_view MainMenu::buttonOpening(std::string_view screen) {
+    const auto* button = std::ranges::find(kButtons, screen, &MenuButton::opens);
+    return button != std::end(kButtons) ? button->name : std::string_view();
 }
 
 } // namespace screens

@@ -13,8 +13,10 @@ namespace screens {
 class MainMenu : public ui::Form {
   public:
     static constexpr std::string_view kName = "frmqqq";
-    // `opens`: the screens its buttons open, each naming its button and giving it its caption.
+    // `opens`: the screens its buttons open, each giving its button's caption.
     explicit MainMenu(std::span<const ScreenEntry> opens);
+    // The object name of the button that opens the screen of that name ("Command1" for "frmaddq").
+    static std::string_view buttonOpening(std::string_view screen);
 };
 
 } // namespace screens

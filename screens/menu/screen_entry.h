@@ -13,7 +13,6 @@ struct ScreenEntry {
     std::string_view name;       // the form's name, "frmqdv"
     ui::forms::Maker make;       // loads the screen at its first values
     std::string_view arabicName; // what the program calls it; the caption of its menu button
-    std::string_view menuButton; // the menu button that opens it; empty for the menu itself
 };
 
 } // namespace screens

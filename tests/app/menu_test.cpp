@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "app/screen_table.h"
+#include "screens/menu/main_menu.h"
 #include "tests/support/driver.h"
 #include "ui/form.h"
 
@@ -46,7 +47,9 @@ TEST(Menu, TabWalksTheButtonsFromTopToBottomAndTheFrameFollows) {
 TEST(Menu, EachButtonOpensItsScreenAfterMovingTheFrame) {
     for (const auto& [button, top] : kButtonTops) {
         SCOPED_TRACE(button);
-        const auto opened = std::ranges::find(app::menuScreens(), button, &app::ScreenEntry::menuButton);
+        const auto opened = std::ranges::find(app::menuScreens(), button, [](const app::ScreenEntry& entry) {
+            return screens::MainMenu::buttonOpening(entry.name);
+        });
         ASSERT_NE(opened, app::menuScreens().end());
         ui::Form& menu = driver::open("frmqqq");
         driver::click(driver::find(menu, ui::qstr(button)));
