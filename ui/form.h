@@ -45,6 +45,8 @@ class Form : public QWidget {
     OptionEvents& option(std::string_view name, int index = -1) const;
     Shape& shape(std::string_view name, int index = -1) const;
     Image& image(std::string_view name, int index = -1) const;
+    Frame& frame(std::string_view name, int index = -1) const;
+    Line& line(std::string_view name, int index = -1) const;
     Timer& timer(std::string_view name, int index = -1) const;
     // Every element of a control array, in index order, as widgets of a kind.
     template <class T = QWidget> std::vector<T*> array(std::string_view name) const {

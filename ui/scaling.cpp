@@ -72,4 +72,9 @@ void rescaleChildren(QWidget& screen, double scale) {
     }
 }
 
+// Lines drawn a whole number of pixels thick at the screen's scale.
+int lineThickness(const QWidget& widget, int atOne) {
+    return std::max(1, static_cast<int>(std::lround(atOne * scaleOf(widget))));
+}
+
 } // namespace ui

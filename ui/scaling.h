@@ -13,6 +13,8 @@ namespace ui {
 
 // The scale of the screen the widget is on; 1 for a widget that is on none (Qt's own dialogs).
 double scaleOf(const QWidget& widget);
+// A line `atOne` pixels thick at a scale of 1, drawn a whole number of pixels thick at the widget's scale.
+int lineThickness(const QWidget& widget, int atOne);
 
 // A length or a rectangle given at scale 1, at another scale. Rectangles scale by their edges, so
 // widgets that meet at scale 1 still meet.

@@ -45,7 +45,7 @@ Fraction joined(const fraction::MixedNumber& mixed) {
     return difference({}, sum(sizeOf(whole), sizeOf(mixed.part)));
 }
 
-Value valueOf(const MixedNumber& mixed) {
+Value valueOf(const MixedNumberBoxes& mixed) {
     const Box whole = read(mixed.whole), numerator = read(mixed.numerator),
               denominator = read(mixed.denominator);
     for (const Box* box : {&whole, &numerator, &denominator})
@@ -80,7 +80,7 @@ std::string fractionText(const Fraction& number) {
 }
 
 // The fraction, then its whole number, as the sheet places a whole-number box after its fraction.
-std::string mixedText(const MixedNumber& mixed) {
+std::string mixedText(const MixedNumberBoxes& mixed) {
     std::string whole = fraction::trimmed(mixed.whole);
     if (fraction::trimmed(mixed.numerator).empty())
         return whole;

@@ -8,14 +8,14 @@
 namespace screens::worksheet {
 
 // The texts of one mixed number's three boxes: its whole number (empty for none) and its fraction.
-struct MixedNumber {
+struct MixedNumberBoxes {
     std::string whole, numerator, denominator;
 };
 
 struct Problem {
-    MixedNumber first;
+    MixedNumberBoxes first;
     std::string_view operation; // "+", "-", "×" or "÷"
-    MixedNumber second;
+    MixedNumberBoxes second;
 };
 
 // The answer of a problem that divides by zero.

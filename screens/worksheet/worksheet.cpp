@@ -168,7 +168,7 @@ worksheet::Parts Worksheet::buildParts() {
                            .back = button("Command8"),
                            .exit = button("Command9"),
                            .fillAll = button("Command10"),
-                           .operations = widget("Frame1")};
+                           .operations = frame("Frame1")};
     for (size_t c = 0; c < std::size(kCounterNames); ++c)
         parts.counters.push_back(
             {label(kCounterNames[c].label), timer(kCounterNames[c].timer), worksheet::kTickCounters[c]});
@@ -179,7 +179,7 @@ worksheet::Parts Worksheet::buildParts() {
     for (int box = 0; box < kBoxes; ++box)
         parts.boxes.push_back(&textBox("Text1", box));
     for (int k = 0; k < kFractions; ++k)
-        parts.bars.push_back(&widget("Line1", k));
+        parts.bars.push_back(&line("Line1", k));
     parts.operationOptions = array("Option1");
     return parts;
 }

@@ -2,8 +2,6 @@
 // typed by the teacher, and printed as a page with lines for the pupil's class and name.
 #pragma once
 
-#include <QWidget>
-
 #include <string_view>
 #include <vector>
 
@@ -28,12 +26,12 @@ struct Parts {
     std::vector<ui::Button*> rowButtons = {}; // each fills its problem row
     std::vector<ui::Button*> operators = {};  // the five rows' operators, then their five "="
     std::vector<ui::TextBox*> boxes = {};     // by index: the fractions' boxes, then the whole-number boxes
-    std::vector<QWidget*> bars = {};          // the fractions' bars
+    std::vector<ui::Line*> bars = {};         // the fractions' bars
     ui::Button& print;
     ui::Button& back;
     ui::Button& exit;
     ui::Button& fillAll;
-    QWidget& operations;                         // the frame of operation options
+    ui::Frame& operations;                       // the frame of operation options
     std::vector<QWidget*> operationOptions = {}; // its options, by index
 };
 

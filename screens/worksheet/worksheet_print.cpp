@@ -60,7 +60,7 @@ void Worksheet::printPage() {
 // complete problem.
 ui::TextPage Worksheet::answerKey() const {
     const auto mixed = [this](int whole, int numerator) {
-        return worksheet::MixedNumber{parts_.boxes[whole]->value(), parts_.boxes[numerator]->value(),
+        return worksheet::MixedNumberBoxes{parts_.boxes[whole]->value(), parts_.boxes[numerator]->value(),
                                       parts_.boxes[numerator + 1]->value()};
     };
     ui::TextPage key{std::string(text::kKeyName), {}};

@@ -115,9 +115,9 @@ TEST(WorksheetOperators, ClicksCycleThroughTheFourAndUnknownCaptionsRestart) {
 // The key writes each problem as the sheet shows it and answers it exactly, whatever filled the boxes.
 TEST(WorksheetKey, ProblemsAndTheirAnswersInSimplestForm) {
     const struct {
-        MixedNumber first;
+        MixedNumberBoxes first;
         std::string_view operation;
-        MixedNumber second;
+        MixedNumberBoxes second;
         std::string problem, answer;
     } kRows[] = {
         {{"1", "6", "8"}, "+", {"1", "8", "10"}, "6/8 1 + 8/10 1", "71/20 = 11/20 3"},
