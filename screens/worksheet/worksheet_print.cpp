@@ -61,14 +61,16 @@ void Worksheet::printPage() {
 ui::TextPage Worksheet::answerKey() const {
     const auto mixed = [this](int whole, int numerator) {
         return worksheet::MixedNumberBoxes{parts_.boxes[whole]->value(), parts_.boxes[numerator]->value(),
-                                      parts_.boxes[numerator + 1]->value()};
+                                           parts_.boxes[numerator + 1]->value()};
     };
     ui::TextPage key{std::string(text::kKeyName), {}};
     for (int r = 0; r < kRows; ++r) {
         const std::string operation = parts_.operators[r]->caption();
         const worksheet::Problem problem{mixed(worksheet::kWholeBoxes[r].a, 4 * r), operation,
                                          mixed(worksheet::kWholeBoxes[r].b, 4 * r + 2)};
-        std::vector<std::string> row{"(" + std::to_string(r + 1) + ")"};
+        std::string number = "(";
+        number += std::to_string(r + 1) + ")";
+        std::vector<std::string> row{std::move(number)};
         if (const std::string answer = worksheet::answerText(problem); !answer.empty())
             row.insert(row.end(), {worksheet::problemText(problem), "=", answer});
         key.rows.push_back(std::move(row));
