@@ -30,12 +30,12 @@ Answer Answer::typed(std::string_view numerator, std::string_view denominator) {
     return answer;
 }
 
-Answer Answer::shown(const Fraction& fraction) {
+Answer Answer::written(const Fraction& fraction) {
     return {numberText(fraction.numerator), numberText(fraction.denominator), fraction};
 }
 
 Exact remainder(const Exact& dividend, int divisor) {
-    // The cycles hold small whole numbers; one beyond every integer value would count as 0.
+    // The cycles hold small whole numbers; one too large to have an integer value would count as 0.
     return Exact::of(dividend.integerValue().value_or(0) % divisor);
 }
 
@@ -116,7 +116,7 @@ Fraction multiple(const Fraction& fraction, int factor) {
 Marking markMixedNumber(const Fraction& expected, const Answer& typed) {
     if (!typed.value)
         return withTotalPossible({{Count::Possible, 2}});
-    const Answer shown = Answer::shown(expected);
+    const Answer shown = Answer::written(expected);
     Marking marking;
     for (const bool right : {shown.numerator == typed.numerator, shown.denominator == typed.denominator}) {
         if (right)
@@ -152,7 +152,7 @@ std::optional<Answer> doubledToKeepApart(const Answer& changed, const Answer& ot
     // Doubling a zero numerator leaves the two equal, and the pairs would double each other for ever.
     if (changed.numerator != other.numerator || !other.value || other.value->numerator.isZero())
         return std::nullopt;
-    return Answer::shown(multiple(*other.value, 2));
+    return Answer::written(multiple(*other.value, 2));
 }
 
 } // namespace screens::mixed

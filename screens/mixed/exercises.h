@@ -18,17 +18,17 @@ using fraction::Exact;
 using fraction::Fraction;
 using fraction::MixedNumber;
 
-// An answer as it stands written, typed by the pupil or shown by the screen: its two texts, which some
-// rules compare as text ("07" is not "7"), and the fraction they write, read once; empty unless both
-// texts are numbers.
+// An answer as it stands written, typed by the pupil or written by the screen: its two texts, which
+// some rules compare as text ("07" is not "7"), and the fraction they write, read once; empty unless
+// both texts are numbers.
 struct Answer {
     std::string numerator, denominator;
     std::optional<Fraction> value;
 
     // The trimmed texts of two answer boxes.
     static Answer typed(std::string_view numerator, std::string_view denominator);
-    // A fraction as the screen shows it, each part in its number text.
-    static Answer shown(const Fraction& fraction);
+    // A fraction as the screen writes it, each part in its number text.
+    static Answer written(const Fraction& fraction);
     bool operator==(const Answer&) const = default;
 };
 

@@ -1,7 +1,6 @@
 #include "screens/mixed/mixed_exercises.h"
 
 #include <array>
-#include <string>
 #include <utility>
 
 #include "fraction/fraction.h"
@@ -140,8 +139,8 @@ void MixedExercises::newGivenFraction() {
 // The given fraction, and its double and triple as the equal fractions shown once it is marked.
 void MixedExercises::showGivenFraction() {
     show(parts_.equalFractions.given, given_);
-    showEqualFraction(0, mixed::Answer::shown(mixed::multiple(given_, 2)));
-    showEqualFraction(1, mixed::Answer::shown(mixed::multiple(given_, 3)));
+    showEqualFraction(0, mixed::Answer::written(mixed::multiple(given_, 2)));
+    showEqualFraction(1, mixed::Answer::written(mixed::multiple(given_, 3)));
 }
 
 void MixedExercises::checkEqualFractions() {
@@ -237,7 +236,7 @@ void MixedExercises::show(const FractionLabels& labels, const mixed::Answer& fra
 }
 
 void MixedExercises::show(const FractionLabels& labels, const mixed::Fraction& fraction) {
-    show(labels, mixed::Answer::shown(fraction));
+    show(labels, mixed::Answer::written(fraction));
 }
 
 mixed::Answer MixedExercises::typed(const FractionBoxes& boxes) {

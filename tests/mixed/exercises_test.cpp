@@ -4,19 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <cstdint>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fraction/fraction.h"
-
-namespace {
-
-using namespace screens::mixed;
-using fraction::numberText;
-
-} // namespace
 
 namespace fraction {
 void PrintTo(const Exact& x, std::ostream* out) { *out << numberText(x); }
@@ -34,6 +28,9 @@ void PrintTo(const Answer& a, std::ostream* out) { *out << a.numerator << "/" <<
 } // namespace screens::mixed
 
 namespace {
+
+using namespace screens::mixed;
+using fraction::numberText;
 
 Exact number(std::string_view text) { return *Exact::read(text); }
 // The texts of two answer boxes as typed.
@@ -247,8 +244,8 @@ TEST(MixedRewards, EqualNumeratorsDoubleTheOtherFractionUnlessZero) {
     const auto doubled = [](const char* changed, const char* other, const char* otherDenominator = "9") {
         return doubledToKeepApart(Answer::typed(changed, "6"), Answer::typed(other, otherDenominator));
     };
-    EXPECT_EQ(doubled("15", "15"), Answer::shown(Fraction::of(30, 18)));
-    EXPECT_EQ(doubled("1.5", "1.5", "0.9"), Answer::shown(*Fraction::read("3", "1.8")));
+    EXPECT_EQ(doubled("15", "15"), Answer::written(Fraction::of(30, 18)));
+    EXPECT_EQ(doubled("1.5", "1.5", "0.9"), Answer::written(*Fraction::read("3", "1.8")));
     EXPECT_FALSE(doubled("15", "10"));
     EXPECT_FALSE(doubled("15", "15.0"));
     EXPECT_FALSE(doubled("0", "0"));
