@@ -45,7 +45,7 @@ MixedNumber nextMixedNumber(const MixedNumber& current) {
     Exact numerator = remainder(plus(current.part.numerator, 1), 8);
     Exact denominator = remainder(plus(current.part.denominator, 1), 11);
     Exact whole = remainder(plus(current.whole, 1), 7);
-    // Compared as the captions read, so "7" is not below "10" and "2" is not below "0".
+    // Compared as text, as the captions show them, so "7" is not below "10" and "2" is not below "0".
     if (!fraction::textBefore(numberText(numerator), numberText(denominator)))
         numerator = plus(denominator, -5);
     if (whole.isZero())

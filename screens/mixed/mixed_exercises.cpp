@@ -167,11 +167,12 @@ void MixedExercises::acceptEqualFraction(std::size_t side) {
 void MixedExercises::showEqualFraction(std::size_t side, const mixed::Answer& fraction) {
     const FractionLabels& labels = parts_.equalFractions.shown[side];
     const mixed::Answer before = std::exchange(equalFractions_[side], fraction);
-    labels.numerator.setCaption(fraction.numerator);
-    if (fraction.numerator != before.numerator)
+    const mixed::Answer& now = equalFractions_[side];
+    labels.numerator.setCaption(now.numerator);
+    if (now.numerator != before.numerator)
         keepApart(side);
-    labels.denominator.setCaption(equalFractions_[side].denominator);
-    if (equalFractions_[side].denominator != before.denominator)
+    labels.denominator.setCaption(now.denominator);
+    if (now.denominator != before.denominator)
         keepApart(side);
 }
 
