@@ -162,6 +162,7 @@ TEST(MixedMarking, MixedNumberBoxesAreMarkedOneByOneAsExactText) {
         Marking marking;
     } rows[] = {
         {{"7", "3"}, {kEarned1, kPossible1, kTotal1, kEarned1, kPossible1, kTotal1, kTotalPossible2}},
+        {{" 7 ", "3"}, {kEarned1, kPossible1, kTotal1, kEarned1, kPossible1, kTotal1, kTotalPossible2}},
         {{"7", "4"}, {kEarned1, kPossible1, kTotal1, kPossible1, kTotalPossible2}},
         {{"07", "3"}, {kPossible1, kEarned1, kPossible1, kTotal1, kTotalPossible2}},
         {{"7", ""}, {kPossible2, kTotalPossible2}},
@@ -171,7 +172,6 @@ TEST(MixedMarking, MixedNumberBoxesAreMarkedOneByOneAsExactText) {
         EXPECT_EQ(markMixedNumber(seven, read(row.typed)), row.marking)
             << row.typed.numerator << "/" << row.typed.denominator;
     // 4 and -5/2 is -13/2; 13 over -2 has the same value but neither box is right.
-    EXPECT_EQ(asFraction(mixedNumber(4, -5, 2)), Fraction::of(-13, 2));
     EXPECT_EQ(markMixedNumber(Fraction::of(-13, 2), Answer::typed("13", "-2")),
               (Marking{kPossible1, kPossible1, kTotalPossible2}));
 }
