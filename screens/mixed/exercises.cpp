@@ -1,17 +1,13 @@
 #include "screens/mixed/exercises.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-#include "fraction/exact.h"
 #include "fraction/fraction.h"
-#include "fraction/fraction_value.h"
 
 namespace screens::mixed {
 
-using fraction::isNumeric;
 using fraction::numberText;
 
 namespace {
@@ -19,95 +15,110 @@ namespace {
 // The multiplier the exercise-2 cycle starts from and falls back to after a wrap.
 constexpr int kFirstMultiplier = 2;
 
+Exact plus(const Exact& number, std::int64_t whole) { return number + Exact::of(whole); }
+
 Marking withTotalPossible(Marking marking) {
     marking.push_back({Count::TotalPossible, 2});
     return marking;
 }
 
-// The same number, compared exactly: a typed decimal counts by its value (0.3 over 0.1 is 3 over 1).
-// A typed text that is not a number, or a zero denominator, is never the same fraction.
-bool isSameFraction(const FractionText& typed, const FractionText& expected) {
-    return fraction::sameRatio(typed.numerator, typed.denominator, expected.numerator, expected.denominator);
-}
-
 } // namespace
 
-double remainder(double dividend, int divisor) {
-    return std::fmod(fraction::roundHalfEven(dividend), divisor);
+Answer Answer::typed(std::string_view numerator, std::string_view denominator) {
+    Answer answer{fraction::trimmed(numerator), fraction::trimmed(denominator), std::nullopt};
+    answer.value = Fraction::read(answer.numerator, answer.denominator);
+    return answer;
 }
+
+Answer Answer::written(const Fraction& fraction) {
+    return {numberText(fraction.numerator), numberText(fraction.denominator), fraction};
+}
+
+Exact remainder(const Exact& dividend, int divisor) {
+    // The cycles hold small whole numbers; one too large to have an integer value would count as 0.
+    return Exact::of(dividend.integerValue().value_or(0) % divisor);
+}
+
+MixedNumber firstMixedNumber() { return {Exact::of(2), Fraction::of(1, 3)}; }
 
 MixedNumber nextMixedNumber(const MixedNumber& current) {
-    double numerator = remainder(current.numerator + 1, 8);
-    double denominator = remainder(current.denominator + 1, 11);
-    double whole = remainder(current.whole + 1, 7);
-    // Compared as the captions read, so "7" is not below "10" and "2" is not below "0".
+    Exact numerator = remainder(plus(current.part.numerator, 1), 8);
+    Exact denominator = remainder(plus(current.part.denominator, 1), 11);
+    Exact whole = remainder(plus(current.whole, 1), 7);
+    // Compared as text, as the captions show them, so "7" is not below "10" and "2" is not below "0".
     if (!fraction::textBefore(numberText(numerator), numberText(denominator)))
-        numerator = denominator - 5;
-    if (whole == 0)
-        whole = 1;
-    if (numerator == 0)
-        numerator = 1;
-    if (denominator == 0)
-        denominator = 2;
-    if (std::fabs(numerator) == denominator)
-        denominator += 1;
-    return {whole, numerator, denominator};
+        numerator = plus(denominator, -5);
+    if (whole.isZero())
+        whole = Exact::of(1);
+    if (numerator.isZero())
+        numerator = Exact::of(1);
+    if (denominator.isZero())
+        denominator = Exact::of(2);
+    if (numerator.size() == denominator)
+        denominator = plus(denominator, 1);
+    return {whole, {numerator, denominator}};
 }
 
-FractionText asFraction(const MixedNumber& number) {
-    const double numerator = fraction::mixedNumerator(number.whole, number.numerator, number.denominator);
-    return {numberText(numerator), numberText(number.denominator)};
+Fraction asFraction(const MixedNumber& number) {
+    const Fraction& part = number.part;
+    if (part.numerator.isNegative())
+        return {-(part.denominator * number.whole.size() + part.numerator.size()), part.denominator};
+    return {part.denominator * number.whole + part.numerator, part.denominator};
 }
 
-int readMultiplier(double multiplier) {
-    const double whole = fraction::roundHalfEven(multiplier);
-    // Only this screen writes the multiplier, from 2 to 10; a value no 16-bit number holds restarts
+SimplestForm firstSimplestForm() {
+    return {Fraction::of(10, 15), Fraction::of(2, 3), Exact::of(kFirstMultiplier)};
+}
+
+int readMultiplier(const Exact& multiplier) {
+    const std::optional<std::int64_t> whole = multiplier.integerValue();
+    // Only this screen makes the multiplier, from 2 to 10; a value no 16-bit number holds restarts
     // the cycle instead of overflowing.
-    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
+    if (!whole || *whole < std::numeric_limits<std::int16_t>::min() ||
+        *whole > std::numeric_limits<std::int16_t>::max())
         return kFirstMultiplier;
-    return static_cast<int>(whole);
+    return static_cast<int>(*whole);
 }
 
-SimplestForm nextSimplestForm(const Fraction& previousAnswer, double multiplier) {
-    const int factor = readMultiplier(multiplier);
-    double numerator = (previousAnswer.numerator + 1) * factor;
-    double denominator = (previousAnswer.denominator + 2) * factor;
+SimplestForm nextSimplestForm(const SimplestForm& current) {
+    const int factor = readMultiplier(current.multiplier);
+    Exact numerator = plus(current.answer.numerator, 1) * Exact::of(factor);
+    Exact denominator = plus(current.answer.denominator, 2) * Exact::of(factor);
     int nextFactor = (factor + 1) % 11;
     if (nextFactor == 0 || nextFactor == 1)
         nextFactor = kFirstMultiplier;
-    if (numerator > 100 && denominator > 100) {
-        numerator -= 100;
-        denominator -= 100;
+    if (numerator > Exact::of(100) && denominator > Exact::of(100)) {
+        numerator = plus(numerator, -100);
+        denominator = plus(denominator, -100);
     }
-    const FractionText question{numberText(numerator), numberText(denominator)};
-    const auto written = fraction::Fraction::read(question.numerator, question.denominator);
-    const auto reduced = written ? fraction::reduce(*written) : std::nullopt;
-    return {question,
-            {reduced ? numberText(reduced->fraction.numerator) : std::string(),
-             reduced ? numberText(reduced->fraction.denominator) : std::string()},
-            numberText(nextFactor)};
+    const Fraction question{numerator, denominator};
+    // The questions are whole numbers far below 2^53, which always reduce.
+    const std::optional<fraction::Reduced> reduced = fraction::reduce(question);
+    return {question, reduced ? reduced->fraction : question, Exact::of(nextFactor)};
 }
 
+Fraction firstGivenFraction() { return Fraction::of(5, 3); }
+
 Fraction nextGivenFraction(const Fraction& given) {
-    double numerator = remainder(given.numerator + 1, 12);
-    double denominator = remainder(given.denominator + 1, 15);
-    if (denominator == 0)
-        denominator = 2;
-    if (numerator == 0)
-        numerator = 1;
+    Exact numerator = remainder(plus(given.numerator, 1), 12);
+    Exact denominator = remainder(plus(given.denominator, 1), 15);
+    if (denominator.isZero())
+        denominator = Exact::of(2);
+    if (numerator.isZero())
+        numerator = Exact::of(1);
     return {numerator, denominator};
 }
 
 Fraction multiple(const Fraction& fraction, int factor) {
-    return {fraction.numerator * factor, fraction.denominator * factor};
+    return {fraction.numerator * Exact::of(factor), fraction.denominator * Exact::of(factor)};
 }
 
-Marking markMixedNumber(const FractionText& expected, const FractionText& typed) {
-    if (!isNumeric(typed.numerator) || !isNumeric(typed.denominator))
+Marking markMixedNumber(const Fraction& expected, const Answer& typed) {
+    if (!typed.value)
         return withTotalPossible({{Count::Possible, 2}});
+    const Answer shown = Answer::written(expected);
     Marking marking;
-    for (const bool right :
-         {expected.numerator == typed.numerator, expected.denominator == typed.denominator}) {
+    for (const bool right : {shown.numerator == typed.numerator, shown.denominator == typed.denominator}) {
         if (right)
             marking.insert(marking.end(),
                            {{Count::Earned, 1}, {Count::Possible, 1}, {Count::TotalEarned, 1}});
@@ -117,30 +128,31 @@ Marking markMixedNumber(const FractionText& expected, const FractionText& typed)
     return withTotalPossible(marking);
 }
 
-Marking markSimplestForm(double questionNumerator, const FractionText& answer, const FractionText& typed) {
-    // An equal fraction with the question's numerator or a larger one is not reduced at all. (The same
-    // fraction means a numeric numerator.)
-    const bool reduced = isSameFraction(typed, answer) &&
-                         fraction::Exact::read(typed.numerator)->nearestDouble() < questionNumerator;
+Marking markSimplestForm(const SimplestForm& question, const Answer& typed) {
+    // An equal fraction with the question's numerator or a larger one is not reduced at all.
+    const bool reduced = typed.value && fraction::sameValue(*typed.value, question.answer) &&
+                         typed.value->numerator < question.question.numerator;
     if (!reduced)
         return withTotalPossible({{Count::Possible, 2}});
-    if (typed.numerator == answer.numerator)
+    if (typed.numerator == numberText(question.answer.numerator))
         return withTotalPossible({{Count::Earned, 2}, {Count::Possible, 2}, {Count::TotalEarned, 2}});
     return withTotalPossible({{Count::Earned, 1}, {Count::TotalEarned, 1}, {Count::Possible, 2}});
 }
 
-bool isEqualFraction(const FractionText& typed, const FractionText& given) {
-    return isSameFraction(typed, given) && typed.numerator != given.numerator;
+// The same number, compared exactly: a typed decimal counts by its value (1.5 over 0.9 is 5 over 3). A
+// typed text that is not a number, or a zero denominator, is never the same fraction.
+bool isEqualFraction(const Answer& typed, const Fraction& given) {
+    return typed.value && fraction::sameValue(*typed.value, given) &&
+           typed.numerator != numberText(given.numerator);
 }
 
 bool earnsTotalReward(double totalEarned) { return std::fmod(fraction::roundHalfEven(totalEarned), 4) == 0; }
 
-bool mustDoubleOther(std::string_view changedNumerator, std::string_view otherNumerator) {
+std::optional<Answer> doubledToKeepApart(const Answer& changed, const Answer& other) {
     // Doubling a zero numerator leaves the two equal, and the pairs would double each other for ever.
-    if (changedNumerator != otherNumerator)
-        return false;
-    const std::optional<fraction::Exact> number = fraction::Exact::read(otherNumerator);
-    return number && !number->isZero();
+    if (changed.numerator != other.numerator || !other.value || other.value->numerator.isZero())
+        return std::nullopt;
+    return Answer::written(multiple(*other.value, 2));
 }
 
 } // namespace screens::mixed

@@ -1,54 +1,63 @@
 // The three mixed exercises without their screen: how each question follows from the one before, what
-// answer it expects, how a typed answer is marked and when a reward picture is earned. Every function
-// works on the numbers the captions hold or on typed texts, so the cycles and the marking can be
-// checked on their own.
+// answer it expects, how a typed answer is marked and when a reward picture is earned. The questions
+// and answers are exact fractions (fraction/fraction_value.h); the screen shows them and marks what was
+// typed against them, so the cycles and the marking can be checked on their own.
 #pragma once
 
-#include <functional>
-#include <span>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fraction/exact.h"
+#include "fraction/fraction_value.h"
+
 namespace screens::mixed {
 
-// A fraction as two captions or two trimmed box texts.
-struct FractionText {
-    std::string numerator, denominator;
-    bool operator==(const FractionText&) const = default;
-};
+using fraction::Exact;
+using fraction::Fraction;
+using fraction::MixedNumber;
 
-// A fraction as the two numbers its captions hold.
-struct Fraction {
-    double numerator = 0, denominator = 0;
-    bool operator==(const Fraction&) const = default;
+// An answer as it stands written, typed by the pupil or written by the screen: its two texts, which
+// some rules compare as text ("07" is not "7"), and the fraction they write, read once; empty unless
+// both texts are numbers.
+struct Answer {
+    std::string numerator, denominator;
+    std::optional<Fraction> value;
+
+    // The trimmed texts of two answer boxes.
+    static Answer typed(std::string_view numerator, std::string_view denominator);
+    // A fraction as the screen writes it, each part in its number text.
+    static Answer written(const Fraction& fraction);
+    bool operator==(const Answer&) const = default;
 };
 
 // The remainder of the dividend, rounded to a whole number, with the sign of the dividend
 // (-4 mod 8 is -4).
-double remainder(double dividend, int divisor);
+Exact remainder(const Exact& dividend, int divisor);
 
-// Exercise 1: a mixed number as the numbers of its three captions. A negative numerator makes the
-// whole number negative: 2 and -2/3 is -(2 + 2/3).
-struct MixedNumber {
-    double whole = 0, numerator = 0, denominator = 0;
-    bool operator==(const MixedNumber&) const = default;
-};
+// Exercise 1: a mixed number as a fraction, from 2 and 1/3.
+MixedNumber firstMixedNumber();
 MixedNumber nextMixedNumber(const MixedNumber& current);
-// The mixed number written as one fraction, not reduced: 2 and 1/3 is 7/3.
-FractionText asFraction(const MixedNumber& number);
+// The mixed number written as one fraction, not reduced: 2 and 1/3 is 7/3. A negative numerator makes
+// the whole mixed number negative: 2 and -2/3 is -(2 + 2/3), -8/3.
+Fraction asFraction(const MixedNumber& number);
 
-// Exercise 2: the question, its simplest form and the multiplier the next question will use.
+// Exercise 2: the question, its simplest form and the multiplier the next question is built with,
+// from 10/15 (2/3, multiplier 2).
 struct SimplestForm {
-    FractionText question, answer;
-    std::string multiplier;
+    Fraction question, answer;
+    Exact multiplier;
     bool operator==(const SimplestForm&) const = default;
 };
+SimplestForm firstSimplestForm();
 // The multiplier as a 16-bit whole number.
-int readMultiplier(double multiplier);
-SimplestForm nextSimplestForm(const Fraction& previousAnswer, double multiplier);
+int readMultiplier(const Exact& multiplier);
+SimplestForm nextSimplestForm(const SimplestForm& current);
 
-// Exercise 3: the given fraction after `given`, and the multiples shown as its equal fractions.
+// Exercise 3: the given fraction after `given` (from 5/3), and the multiples shown as its equal
+// fractions.
+Fraction firstGivenFraction();
 Fraction nextGivenFraction(const Fraction& given);
 Fraction multiple(const Fraction& fraction, int factor);
 
@@ -62,19 +71,19 @@ struct Step {
 };
 using Marking = std::vector<Step>;
 
-// Exercise 1: each box is one mark, compared with the expected caption as exact text.
-Marking markMixedNumber(const FractionText& expected, const FractionText& typed);
+// Exercise 1: each box is one mark, compared as exact text with the expected part as it is shown.
+Marking markMixedNumber(const Fraction& expected, const Answer& typed);
 // Exercise 2: two marks for the simplest form, one for an equal fraction reduced only part of the way.
-Marking markSimplestForm(double questionNumerator, const FractionText& answer, const FractionText& typed);
+Marking markSimplestForm(const SimplestForm& question, const Answer& typed);
 // Exercise 3: a typed fraction equal to the given one, the given fraction itself excepted.
-bool isEqualFraction(const FractionText& typed, const FractionText& given);
+bool isEqualFraction(const Answer& typed, const Fraction& given);
 
 // An exercise's earned marks are rewarded as the tests' are, while above four fifths of the possible
 // (screens/common/rewards.h); the total earned is rewarded at every multiple of 4, 0 included.
 bool earnsTotalReward(double totalEarned);
 
-// Exercise 3 shows two equal fractions; when a change of one gives both the same numerator, the other
-// is doubled to keep them apart.
-bool mustDoubleOther(std::string_view changedNumerator, std::string_view otherNumerator);
+// Exercise 3 shows two equal fractions; when a change of one gives both the same numerator as text,
+// the other is doubled to keep them apart. Empty when the other stays as it is.
+std::optional<Answer> doubledToKeepApart(const Answer& changed, const Answer& other);
 
 } // namespace screens::mixed
