@@ -11,7 +11,7 @@
 
 namespace screens::quiz {
 
-Problem Problem::of(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
+Problem Problem::of(int a, int b, int c, int d) {
     return {fraction::Fraction::of(a, b), fraction::Fraction::of(c, d)};
 }
 

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,7 +21,8 @@ namespace screens::quiz {
 struct Problem {
     fraction::Fraction first, second;
 
-    static Problem of(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d = 1);
+    // From the whole numbers a, b, c, d the formulas compute: a over b, and c over d.
+    static Problem of(int a, int b, int c, int d = 1);
     friend bool operator==(const Problem&, const Problem&) = default;
 };
 
