@@ -31,7 +31,6 @@ Completion complete(WholeRule rule, const fraction::Fraction& result) {
     return done;
 }
 
-// The result pair and the division's first pairs are always asked for; so is a step without a guard.
 bool Completion::asks(Term box) const {
     switch (box) {
     case Term::ReducedNumerator:

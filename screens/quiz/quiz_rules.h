@@ -79,7 +79,8 @@ struct Completion {
     bool asksWhole = false;
 
     bool asksReduced() const { return reduced.has_value(); }
-    // Whether the answer box of a completing term (reduced pair, whole number) is asked for.
+    // Whether a term's answer box is asked for: the reduced pair's and the whole number's as above,
+    // every other box always (and no box, a step without a guard, too).
     bool asks(Term box) const;
 };
 Completion complete(WholeRule rule, const fraction::Fraction& result);

@@ -5,7 +5,6 @@
 #include <numeric>
 #include <numbers>
 #include <tuple>
-#include <utility>
 
 #include "assets/pictures.h"
 #include "fraction/fraction.h"
