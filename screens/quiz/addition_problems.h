@@ -1,4 +1,4 @@
-// The problems of the addition test and their solution texts, as pure functions of the tick
+// The problems of the addition test and their solutions, as pure functions of the tick
 // counters' values.
 #pragma once
 

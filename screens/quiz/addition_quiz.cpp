@@ -121,8 +121,10 @@ const QuizSettings kSettings{
                          {39, 4740, 4080, 600, 585}}}},
     .bound1 = 500,
     .bound2 = 400,
-    .upper = {kUpperPanel, {"Command5", "Command6"}, addition::kUpper, kSumUpperPlan},
-    .lower = {kLowerPanel, {"Command2", "Command1"}, addition::kLower, kSumLowerPlan},
+    .upper =
+        {kUpperPanel, {"Command5", "Command6"}, addition::kUpper, kSumUpperPlan, Problem::of(2, 5, 4, 5)},
+    .lower =
+        {kLowerPanel, {"Command2", "Command1"}, addition::kLower, kSumLowerPlan, Problem::of(2, 1, 1, 3)},
     .rule = WholeRule::ReducedOrWhole,
     .everyFourthGate = false,
     .clearHidesStars = false,

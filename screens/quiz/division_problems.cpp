@@ -9,35 +9,39 @@ namespace {
 
 using multiplication::productText;
 
-std::string text(int number) { return fraction::numberText(number); }
+Caption caption(Term term, const fraction::Exact& number) { return {term, fraction::numberText(number)}; }
 
-Problem upperLevel1(int t1, int t2) { return {t1 % 14 + 1, t2 % 19 + 2, t2 % 16 + 5}; }
+// The divisor turned over: d over c, or 1 over n; a negative divisor keeps its sign in the denominator.
+fraction::Fraction reciprocal(const fraction::Fraction& divisor) {
+    return {divisor.denominator, divisor.numerator};
+}
+
+Problem upperLevel1(int t1, int t2) { return Problem::of(t1 % 14 + 1, t2 % 19 + 2, t2 % 16 + 5); }
 
 Problem upperLevel2(int t1, int t2) { return multiplication::signedUpper(t1, t2, 15); }
 
-// The dividend copy a over b and the reciprocal 1 over n, then a over n·b; a negative n keeps its
-// sign in the denominators.
+// The dividend copy a over b and the reciprocal 1 over n, then a over b·n.
 Solution solveUpper(const Problem& p) {
-    return {{{Term::CopyNumerator, text(p.a)},
-             {Term::CopyDenominator, text(p.b)},
-             {Term::ReciprocalDenominator, text(p.c)},
-             {Term::ReciprocalNumerator, "1"}},
-            text(p.a),
-            text(p.c * p.b)};
+    const fraction::Fraction turned = reciprocal(p.second);
+    return {fraction::product(p.first, turned),
+            {caption(Term::CopyNumerator, p.first.numerator),
+             caption(Term::CopyDenominator, p.first.denominator),
+             caption(Term::ReciprocalDenominator, turned.denominator),
+             caption(Term::ReciprocalNumerator, turned.numerator)}};
 }
 
 Problem lowerLevel2(int t1, int t2) { return multiplication::signedLower(t1, t2, 15); }
 
 // The reciprocal d over c and the dividend copy a over b, then the products a·d over b·c.
 Solution solveLower(const Problem& p) {
-    return {{{Term::ReciprocalDenominator, text(p.c)},
-             {Term::ReciprocalNumerator, text(p.d)},
-             {Term::CopyDenominator, text(p.b)},
-             {Term::CopyNumerator, text(p.a)},
-             {Term::WorkingNumerator, productText(p.a, p.d)},
-             {Term::WorkingDenominator, productText(p.b, p.c)}},
-            text(p.a * p.d),
-            text(p.b * p.c)};
+    const fraction::Fraction turned = reciprocal(p.second);
+    return {fraction::product(p.first, turned),
+            {caption(Term::ReciprocalDenominator, turned.denominator),
+             caption(Term::ReciprocalNumerator, turned.numerator),
+             caption(Term::CopyDenominator, p.first.denominator),
+             caption(Term::CopyNumerator, p.first.numerator),
+             {Term::WorkingNumerator, productText(p.first.numerator, turned.numerator)},
+             {Term::WorkingDenominator, productText(p.first.denominator, turned.denominator)}}};
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The problems of the division test and their solution texts, as pure functions of the tick
+// The problems of the division test and their solutions, as pure functions of the tick
 // counters' values. Division is multiplication by the reciprocal, so the solution also holds the
 // dividend copied and the divisor turned over.
 #pragma once
@@ -7,7 +7,7 @@
 
 namespace screens::quiz::division {
 
-extern const PanelProblems kUpper; // a fraction over a whole number, a/b ÷ n (n in c, no d)
+extern const PanelProblems kUpper; // a fraction over a whole number, a/b ÷ n (n over 1 second)
 extern const PanelProblems kLower; // a fraction over a fraction
 
 } // namespace screens::quiz::division

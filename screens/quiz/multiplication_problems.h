@@ -1,4 +1,4 @@
-// The problems of the multiplication test and their solution texts, as pure functions of the tick
+// The problems of the multiplication test and their solutions, as pure functions of the tick
 // counters' values.
 #pragma once
 
@@ -8,7 +8,7 @@
 
 namespace screens::quiz::multiplication {
 
-extern const PanelProblems kUpper; // a fraction times a whole number, a/b × n (n in c, no d)
+extern const PanelProblems kUpper; // a fraction times a whole number, a/b × n (n over 1 second)
 extern const PanelProblems kLower; // a fraction times a fraction
 
 // What the division test makes alike: its level-1 fraction pairs are these, and its level-2 problems
@@ -18,6 +18,6 @@ Problem signedUpper(int t1, int t2, int denominators);
 Problem signedLower(int t1, int t2, int denominators);
 
 // A product before it is worked out, as the working pair shows it: "-3 × 5".
-std::string productText(int x, int y);
+std::string productText(const fraction::Exact& x, const fraction::Exact& y);
 
 } // namespace screens::quiz::multiplication

@@ -1,53 +1,107 @@
 #include "screens/quiz/quiz_rules.h"
 
-#include <compare>
+#include <algorithm>
 #include <cmath>
-#include <optional>
+#include <compare>
+#include <utility>
 
 #include "fraction/exact.h"
 #include "fraction/fraction.h"
-#include "fraction/fraction_value.h"
 #include "screens/common/rewards.h"
 
 namespace screens::quiz {
 
-Completion complete(WholeRule rule, std::string_view n, std::string_view d) {
-    const std::optional<fraction::Fraction> result = fraction::Fraction::read(n, d);
-    const auto reduced = result ? fraction::reduce(*result) : std::nullopt;
-    const auto whole = result ? fraction::wholeResult(*result) : std::nullopt;
-    Completion done{reduced ? fraction::numberText(reduced->fraction.numerator) : std::string(),
-                    reduced ? fraction::numberText(reduced->fraction.denominator) : std::string(),
-                    whole ? fraction::numberText(*whole) : std::string()};
-    // The numerator test drops a reduction that changed nothing (also N = 0); under reduced-or-whole
-    // a whole number replaces the reduced pair.
-    const bool wholeReplacesReduced = rule == WholeRule::ReducedOrWhole && !done.whole.empty();
-    if (wholeReplacesReduced || done.reducedNumerator == fraction::trimmed(n)) {
-        done.reducedNumerator.clear();
-        done.reducedDenominator.clear();
-    }
-    done.asksReduced = !done.reducedNumerator.empty();
-    done.asksWhole = !done.whole.empty() && (rule == WholeRule::ReducedOrWhole || done.asksReduced);
-    // A zero result (or a text that is no number) asks for the whole box.
-    const std::optional<fraction::Exact> numerator = fraction::Exact::read(n);
-    if (!numerator || numerator->isZero())
-        done.asksWhole = true;
+Problem Problem::of(int a, int b, int c, int d) {
+    return {fraction::Fraction::of(a, b), fraction::Fraction::of(c, d)};
+}
+
+Completion complete(WholeRule rule, const fraction::Fraction& result) {
+    const std::optional<fraction::Reduced> reduction = fraction::reduce(result);
+    Completion done{.reduced = reduction ? std::optional(reduction->fraction) : std::nullopt,
+                    .whole = fraction::wholeResult(result)};
+    // The numerator test drops a reduction whose numerator is written as N is (nothing was reduced,
+    // or N is 0); under reduced-or-whole a whole number replaces the reduced pair.
+    const bool wholeReplacesReduced = rule == WholeRule::ReducedOrWhole && done.whole;
+    if (done.reduced && (wholeReplacesReduced || fraction::numberText(done.reduced->numerator) ==
+                                                     fraction::numberText(result.numerator)))
+        done.reduced.reset();
+    // A zero result always asks for the whole box.
+    done.asksWhole = result.numerator.isZero() ||
+                     (done.whole && (rule == WholeRule::ReducedOrWhole || done.asksReduced()));
     return done;
+}
+
+bool Completion::asks(Term box) const {
+    switch (box) {
+    case Term::ReducedNumerator:
+    case Term::ReducedDenominator:
+        return asksReduced();
+    case Term::Whole:
+        return asksWhole;
+    default:
+        return true;
+    }
+}
+
+bool runs(const Guard& guard, const Completion& completion) {
+    return completion.asks(guard.shown) && (guard.hidden == Term::None || !completion.asks(guard.hidden));
+}
+
+Number Number::read(std::string_view typed) {
+    return {fraction::trimmed(typed), fraction::Exact::read(typed)};
+}
+
+std::optional<fraction::Exact> WorkedProblem::value(Term term) const {
+    const std::optional<fraction::Fraction>& reduced = completion.reduced;
+    switch (term) {
+    case Term::A:
+        return problem.first.numerator;
+    case Term::B:
+        return problem.first.denominator;
+    case Term::C:
+        return problem.second.numerator;
+    case Term::D:
+        return problem.second.denominator;
+    case Term::Numerator:
+        return solution.result.numerator;
+    case Term::Denominator:
+        return solution.result.denominator;
+    case Term::ReducedNumerator:
+        return reduced ? std::optional(reduced->numerator) : std::nullopt;
+    case Term::ReducedDenominator:
+        return reduced ? std::optional(reduced->denominator) : std::nullopt;
+    case Term::Whole:
+        return completion.whole;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::string WorkedProblem::text(Term term) const {
+    if (const std::optional<fraction::Exact> number = value(term))
+        return fraction::numberText(*number);
+    const auto caption = std::ranges::find(solution.labels, term, &Caption::term);
+    return caption != solution.labels.end() ? caption->text : std::string();
+}
+
+WorkedProblem work(const PanelProblems& problems, WholeRule rule, const Problem& problem) {
+    Solution solution = problems.solve(problem);
+    Completion completion = complete(rule, solution.result);
+    return {problem, std::move(solution), std::move(completion)};
 }
 
 namespace {
 
-// A box that must be read as a number: numeric text only (not empty, blanks or a lone "-"). Each box
-// is read once, as the exact number it is written as.
-using Number = std::optional<fraction::Exact>;
-Number read(std::string_view text) { return fraction::Exact::read(text); }
-
-// Both boxes read, and a denominator that is not zero.
-bool readablePair(const Number& numerator, const Number& denominator) {
-    return numerator && denominator && !denominator->isZero();
+// Both numbers of a pair as one fraction; none when either is no number.
+std::optional<fraction::Fraction> fractionOf(const Numbers& pair) {
+    if (!pair.numerator.value || !pair.denominator.value)
+        return std::nullopt;
+    return fraction::Fraction{*pair.numerator.value, *pair.denominator.value};
 }
 
-bool sameText(std::string_view typed, std::string_view expected) {
-    return fraction::isNumeric(typed) && fraction::trimmed(typed) == fraction::trimmed(expected);
+// A typed number written exactly as the screen wrote its term.
+bool sameText(const Number& typed, const Number& written) {
+    return typed.value && typed.text == written.text;
 }
 
 } // namespace
@@ -55,30 +109,32 @@ bool sameText(std::string_view typed, std::string_view expected) {
 // Comparisons by value and by size are exact, so a typed decimal counts by its value: 0.6 over 0.4 is
 // 6 over 4, though 0.6 / 0.4 is 1.4999999999999998 in binary floating point, and 3 over 0.9 has the
 // size of 10 over 3, though 3 / 0.9 is 3.333333333333333 and 10 / 3 is 3.3333333333333335.
-bool isRight(Comparison kind, Pair typed, Pair expected) {
+bool isRight(Comparison kind, const Numbers& typed, const Numbers& expected) {
     switch (kind) {
     case Comparison::FractionValue:
     case Comparison::FractionSize: {
-        const Number n = read(typed.numerator), d = read(typed.denominator);
-        const Number en = read(expected.numerator), ed = read(expected.denominator);
-        if (!readablePair(n, d) || !readablePair(en, ed))
+        const auto answer = fractionOf(typed), solution = fractionOf(expected);
+        if (!answer || !solution)
             return false;
-        return kind == Comparison::FractionValue ? fraction::sameRatio(*n, *d, *en, *ed)
-                                                 : fraction::sameRatioSize(*n, *d, *en, *ed);
+        // Both count a zero denominator as no fraction at all.
+        return kind == Comparison::FractionValue ? fraction::sameValue(*answer, *solution)
+                                                 : fraction::sameSize(*answer, *solution);
     }
     case Comparison::NumberValue:
     case Comparison::NumberSize: {
-        const Number n = read(typed.numerator), en = read(expected.numerator);
-        if (!n || !en)
+        const std::optional<fraction::Exact>& answer = typed.numerator.value;
+        const std::optional<fraction::Exact>& solution = expected.numerator.value;
+        if (!answer || !solution)
             return false;
-        return kind == Comparison::NumberValue ? *n == *en : std::is_eq(fraction::compareSize(*n, *en));
+        return kind == Comparison::NumberValue ? *answer == *solution
+                                               : std::is_eq(fraction::compareSize(*answer, *solution));
     }
     case Comparison::WholeText:
         return sameText(typed.numerator, expected.numerator) &&
-               (expected.denominator.empty() || sameText(typed.denominator, expected.denominator));
+               (expected.denominator.text.empty() || sameText(typed.denominator, expected.denominator));
     case Comparison::UnitOverWhole:
-        return fraction::sameValue(typed.numerator, "1") && !fraction::trimmed(typed.denominator).empty() &&
-               fraction::trimmed(typed.denominator) == fraction::trimmed(expected.denominator);
+        return typed.numerator.value == fraction::Exact::of(1) && !typed.denominator.text.empty() &&
+               typed.denominator.text == expected.denominator.text;
     }
     return false;
 }

@@ -1,21 +1,29 @@
 // The rules of the test screens that need no widgets: the shape of a generated problem and its
-// solution texts, how a result is completed (reduced pair, whole number, which boxes are asked for),
-// how a typed answer is compared with the solution, and when a reward star is earned.
+// solution, how a result is completed (reduced pair, whole number, which boxes are asked for), the
+// worked problem a panel keeps, how a typed answer is compared with it, and when a reward star is
+// earned. Every number here is an exact value (fraction/fraction_value.h); texts are only what the
+// screen writes and what the pupil typed.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fraction/fraction_value.h"
+
 namespace screens::quiz {
 
-// The numbers of a generated problem: the first fraction a over b and the second c over d. A panel
-// with one denominator has d equal to b; a fraction times or over a whole number has that number in c
-// and no d.
+// The numbers of a generated problem: the first fraction and the second. A panel with one denominator
+// has the same denominator in both; a fraction times or over a whole number n has n over 1 second.
 struct Problem {
-    int a = 0, b = 0, c = 0, d = 0;
+    fraction::Fraction first, second;
+
+    // From the whole numbers a, b, c, d the formulas compute: a over b, and c over d.
+    static Problem of(int a, int b, int c, int d = 1);
+    friend bool operator==(const Problem&, const Problem&) = default;
 };
 
 // The sign factor (-1)^s of the problem formulas.
@@ -38,21 +46,21 @@ enum class Term {
 // clang-format on
 inline constexpr size_t kTerms = static_cast<size_t>(Term::ReciprocalDenominator) + 1;
 
-// The text a solution writes in the label of a term.
+// The text a solution writes in the label of a term besides the numbers of the problem and result.
 struct Caption {
     Term term = Term::None;
     std::string text;
 };
 
-// What a panel writes for its problem besides the problem labels: working texts and other solution
-// labels in the order they are written, then the result N over D before reduction.
+// A problem solved: the result N over D before reduction, and the texts of the other labels of the
+// solution row (working pair, dividend copy, reciprocal) in the order they are written.
 struct Solution {
+    fraction::Fraction result;
     std::vector<Caption> labels;
-    std::string n, d;
 };
 using Solver = Solution (*)(const Problem&);
 
-// A panel's problems: a formula for each level and the solution texts of what they make.
+// A panel's problems: a formula for each level and the solution of what they make.
 struct PanelProblems {
     std::array<Formula, 2> formulas; // level 1, level 2
     Solver solve;
@@ -62,13 +70,48 @@ struct PanelProblems {
 // Reduced-and-whole: a whole result that can be reduced asks for both.
 enum class WholeRule { ReducedOrWhole, ReducedAndWhole };
 
-// The rest of the solution and which answer boxes the problem asks for. The reduced texts are empty
-// when there is nothing to reduce, the whole text when the result is not a whole number.
+// The rest of the solution and which answer boxes the problem asks for: the reduced pair (none when
+// there is nothing to reduce), asked for whenever there is one, and the whole number (none when the
+// result is not whole).
 struct Completion {
-    std::string reducedNumerator, reducedDenominator, whole;
-    bool asksReduced = false, asksWhole = false;
+    std::optional<fraction::Fraction> reduced;
+    std::optional<fraction::Exact> whole;
+    bool asksWhole = false;
+
+    bool asksReduced() const { return reduced.has_value(); }
+    // Whether a term's answer box is asked for: the reduced pair's and the whole number's as above,
+    // every other box always (and no box, a step without a guard, too).
+    bool asks(Term box) const;
 };
-Completion complete(WholeRule rule, std::string_view n, std::string_view d);
+Completion complete(WholeRule rule, const fraction::Fraction& result);
+
+// A number as a marking step compares it: the text it is written as and its exact value (none when
+// the text is no number, and for a term the problem does not have).
+struct Number {
+    std::string text;
+    std::optional<fraction::Exact> value;
+
+    // A typed box, read once: its trimmed text and the number it reads as.
+    static Number read(std::string_view typed);
+};
+// A numerator and, for pairs, a denominator (a lone number has none).
+struct Numbers {
+    Number numerator, denominator;
+};
+
+// A panel's current problem worked out, kept by the screen: what it shows and what it marks against.
+struct WorkedProblem {
+    Problem problem;
+    Solution solution;
+    Completion completion;
+
+    // The value of a term; none for the working texts and what the completion left out.
+    std::optional<fraction::Exact> value(Term term) const;
+    // What the screen writes in a term's label: a value's number text, or a solution text.
+    std::string text(Term term) const;
+    Number number(Term term) const { return {text(term), value(term)}; }
+};
+WorkedProblem work(const PanelProblems& problems, WholeRule rule, const Problem& problem);
 
 // Two terms read together as a fraction; a lone number has no denominator.
 struct Terms {
@@ -81,29 +124,25 @@ inline constexpr Terms kWorking{Term::WorkingNumerator, Term::WorkingDenominator
 inline constexpr Terms kCopy{Term::CopyNumerator, Term::CopyDenominator};
 inline constexpr Terms kReciprocal{Term::ReciprocalNumerator, Term::ReciprocalDenominator};
 
-// The answer boxes whose visibility decides whether a marking step runs: the box of `shown` must be
-// shown and that of `hidden` hidden (None: no condition).
+// The answer boxes that decide whether a marking step runs: the box of `shown` must be asked for and
+// that of `hidden` not (None: no condition).
 struct Guard {
     Term shown = Term::None;
     Term hidden = Term::None;
 };
+bool runs(const Guard& guard, const Completion& completion);
 
-// How a marking step judges the typed boxes against the solution labels.
+// How a marking step judges the typed boxes against the worked problem.
 enum class Comparison {
     FractionValue, // same quotient, sign included: 10 over 12 is right for 5 over 6
     FractionSize,  // same size of quotient, the sign does not count
     NumberValue,   // one box, same value, sign included
     NumberSize,    // one box, same size
-    WholeText,     // each box is a number written exactly as its label: "2.0" is wrong for "2"
-    UnitOverWhole, // the numerator reads as 1, the denominator is written exactly as the label
+    WholeText,     // each box is a number written exactly as the screen wrote it: "2.0" is wrong for "2"
+    UnitOverWhole, // the numerator reads as 1, the denominator is written exactly as the screen wrote it
 };
 
-// The texts of one step: a numerator and, for pairs, a denominator (empty view when there is none).
-struct Pair {
-    std::string_view numerator, denominator;
-};
-
-// One row of a marking plan: the boxes of the typed terms against the labels of the expected ones.
+// One row of a marking plan: the boxes of the typed terms against the worked problem's expected ones.
 struct Step {
     Guard guard;
     Terms typed;
@@ -113,8 +152,8 @@ struct Step {
 };
 
 // An empty box, blanks, a lone "-" or a zero to divide by make the step wrong; nothing here divides
-// by zero or reads a non-number.
-bool isRight(Comparison kind, Pair typed, Pair expected);
+// by zero.
+bool isRight(Comparison kind, const Numbers& typed, const Numbers& expected);
 
 // The reward check: a star for a success rate above four fifths, never while nothing has been
 // attempted, and with the every-fourth gate only when the attempt count, rounded half to even, is a

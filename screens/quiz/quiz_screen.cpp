@@ -5,7 +5,6 @@
 #include <numeric>
 #include <numbers>
 #include <tuple>
-#include <utility>
 
 #include "assets/pictures.h"
 #include "fraction/fraction.h"
@@ -69,6 +68,10 @@ std::vector<ui::Row> withStars(const QuizSettings& settings) {
 
 std::string text(double number) { return fraction::numberText(number); }
 
+WorkedProblem startOf(const PanelSettings& panel, WholeRule rule) {
+    return work(panel.problems, rule, panel.start);
+}
+
 // What screen readers hear besides the widgets: the score as one text, and how many stars shine.
 constexpr char kScoreText[] = "الدرجة ";
 constexpr char kOutOfText[] = " من ";
@@ -82,7 +85,8 @@ using namespace quiz;
 
 QuizScreen::QuizScreen(const QuizSettings& settings)
     : Form(settings.name, settings.caption, 11880, 8490, settings.background), settings_(settings),
-      parts_(buildParts()) {
+      parts_(buildParts()), worked_{startOf(settings.upper, settings.rule),
+                                    startOf(settings.lower, settings.rule)} {
     bindEvents();
     addSpokenText([this] {
         return kScoreText + parts_.tally.right.caption() + kOutOfText + parts_.tally.attempts.caption();
@@ -150,10 +154,11 @@ void QuizScreen::bindEvents() {
     parts_.tickers[1]->onTick = [this] { advanceCounter(parts_.tally.ticks2, settings_.bound2); };
     parts_.levels[0]->onClick = [this] { chooseLevel(0); };
     parts_.levels[1]->onClick = [this] { chooseLevel(1); };
-    for (const PanelParts& panel : parts_.panels) {
+    for (size_t index : {0U, 1U}) {
+        const PanelParts& panel = parts_.panels[index];
         for (int level : {0, 1})
-            panel.newButtons[level]->onClick = [this, &panel, level] { newProblem(panel, level); };
-        panel.evaluate.onClick = [this, &panel] { evaluate(panel); };
+            panel.newButtons[level]->onClick = [this, index, level] { newProblem(index, level); };
+        panel.evaluate.onClick = [this, index] { evaluate(index); };
         for (ui::TextBox* box : panel.answerBoxes) {
             box->onChange = [box] { filterInput(*box); };
             box->onClick = [box] { box->selectWhole(); };
@@ -185,49 +190,46 @@ void QuizScreen::chooseLevel(int level) {
     }
 }
 
-void QuizScreen::newProblem(const PanelParts& panel, int level) {
+void QuizScreen::newProblem(size_t index, int level) {
+    const PanelParts& panel = parts_.panels[index];
     hideRow(panel);
     const int ticks1 = static_cast<int>(parts_.tally.ticks1.number());
     const int ticks2 = static_cast<int>(parts_.tally.ticks2.number());
-    writeProblem(panel, panel.settings.problems.formulas[level](ticks1, ticks2));
-    askFor(panel, complete(settings_.rule, panel.label(Term::Numerator)->caption(),
-                           panel.label(Term::Denominator)->caption()));
+    const PanelProblems& problems = panel.settings.problems;
+    worked_[index] = work(problems, settings_.rule, problems.formulas[level](ticks1, ticks2));
+    show(panel, worked_[index]);
     for (ui::TextBox* box : panel.answerBoxes)
         box->assign("");
     panel.evaluate.setEnabled(true);
 }
 
-void QuizScreen::writeProblem(const PanelParts& panel, const Problem& problem) {
-    const std::pair<Term, int> numbers[] = {
-        {Term::A, problem.a}, {Term::B, problem.b}, {Term::C, problem.c}, {Term::D, problem.d}};
-    for (const auto& [term, number] : numbers)
-        if (ui::Label* shown = panel.label(term))
-            shown->setCaption(text(number));
-    const Solution solution = panel.settings.problems.solve(problem);
-    for (const Caption& caption : solution.labels)
-        panel.label(caption.term)->setCaption(caption.text);
-    panel.label(Term::Numerator)->setCaption(solution.n);
-    panel.label(Term::Denominator)->setCaption(solution.d);
-}
-
-// Fills the reduced and whole labels and shows the boxes the problem asks for.
-void QuizScreen::askFor(const PanelParts& panel, const Completion& completion) {
-    panel.label(Term::ReducedNumerator)->setCaption(completion.reducedNumerator);
-    panel.label(Term::ReducedDenominator)->setCaption(completion.reducedDenominator);
-    panel.label(Term::Whole)->setCaption(completion.whole);
+// Writes the problem and its solution into the panel's labels, in the order of the working, and
+// shows the boxes the problem asks for.
+void QuizScreen::show(const PanelParts& panel, const WorkedProblem& worked) {
+    std::vector<Term> terms = {Term::A, Term::B, Term::C, Term::D};
+    for (const Caption& caption : worked.solution.labels)
+        terms.push_back(caption.term);
+    terms.insert(terms.end(), {Term::Numerator, Term::Denominator, Term::ReducedNumerator,
+                               Term::ReducedDenominator, Term::Whole});
+    for (Term term : terms)
+        if (ui::Label* label = panel.label(term))
+            label->setCaption(worked.text(term));
+    const bool asksReduced = worked.completion.asksReduced();
     const std::initializer_list<QWidget*> reducedPair = {
         panel.box(Term::ReducedNumerator), panel.box(Term::ReducedDenominator), &panel.reducedSign};
     for (QWidget* widget : reducedPair)
-        widget->setVisible(completion.asksReduced);
-    panel.box(Term::Whole)->setVisible(completion.asksWhole);
-    panel.wholeSign.setVisible(completion.asksWhole);
+        widget->setVisible(asksReduced);
+    panel.box(Term::Whole)->setVisible(worked.completion.asksWhole);
+    panel.wholeSign.setVisible(worked.completion.asksWhole);
 }
 
-void QuizScreen::evaluate(const PanelParts& panel) {
+void QuizScreen::evaluate(size_t index) {
+    const PanelParts& panel = parts_.panels[index];
+    const WorkedProblem& worked = worked_[index];
     panel.evaluate.setEnabled(false);
     for (const Step& step : panel.settings.plan)
-        if (runs(panel, step.guard))
-            mark(panel, step);
+        if (runs(step.guard, worked.completion))
+            mark(panel, worked, step);
     reveal(panel);
 }
 
@@ -244,18 +246,13 @@ bool QuizScreen::answersEmpty(const PanelParts& panel) {
                                [](const ui::TextBox* box) { return box->value().empty(); });
 }
 
-bool QuizScreen::runs(const PanelParts& panel, const Guard& guard) {
-    const ui::TextBox* shown = panel.box(guard.shown);
-    const ui::TextBox* hidden = panel.box(guard.hidden);
-    return (!shown || ui::shown(*shown)) && (!hidden || !ui::shown(*hidden));
-}
-
-void QuizScreen::mark(const PanelParts& panel, const Step& step) {
-    const std::string typed[] = {panel.typed(step.typed.numerator), panel.typed(step.typed.denominator)};
-    const std::string expected[] = {panel.written(step.expected.numerator),
-                                    panel.written(step.expected.denominator)};
+// Each typed box is read once; the expected numbers are the worked problem's own.
+void QuizScreen::mark(const PanelParts& panel, const WorkedProblem& worked, const Step& step) {
+    const Numbers typed{Number::read(panel.typed(step.typed.numerator)),
+                        Number::read(panel.typed(step.typed.denominator))};
+    const Numbers expected{worked.number(step.expected.numerator), worked.number(step.expected.denominator)};
     // The right count rises first, so the reward check it runs still sees the old attempt count.
-    if (isRight(step.kind, {typed[0], typed[1]}, {expected[0], expected[1]}))
+    if (isRight(step.kind, typed, expected))
         addToScore(parts_.tally.right, step.weight);
     addToScore(parts_.tally.attempts, step.weight);
 }

@@ -2,8 +2,17 @@
 // one of two levels, marking the pupil's answers step by step and revealing the solution; a score of
 // right steps over attempted steps; reward stars while the success rate stays above four fifths.
 // Each screen is this class configured by a QuizSettings: its layout table and which of its widgets
-// play which part, its formulas and solution texts, its marking plans and a few switches. The parts
-// are bound once, when the screen is built; handlers and plans speak of them by their role.
+// play which part, its formulas and solutions, its start problems, its marking plans and a few
+// switches. The parts are bound once, when the screen is built; handlers and plans speak of them by
+// their role.
+//
+// A panel's numbers flow one way. Each panel keeps its current problem worked out as exact values
+// (quiz::WorkedProblem: the problem, the result N over D, the reduced pair and the whole number, the
+// boxes asked for), from its start problem at opening and from the tick counters at every new one;
+// the screen writes it into the panel's labels and shows the boxes it asks for. Evaluate reads each
+// typed box once into a text and its exact number and compares it with the worked problem's values,
+// or, where a step compares text, with the text the screen wrote for the term: no caption is read
+// back to find a number. The score and the tick counters are the screen's tally, kept in labels.
 #pragma once
 
 #include <array>
@@ -54,6 +63,7 @@ struct PanelSettings {
     std::array<std::string_view, 2> newButtons; // level 1, level 2
     const PanelProblems& problems;
     std::span<const Step> plan;
+    Problem start; // the problem the panel opens on, as its layout table shows it solved
 };
 
 // One reward star's place and size, in twips.
@@ -115,9 +125,8 @@ struct PanelParts {
 
     ui::Label* label(Term term) const { return labels[static_cast<size_t>(term)]; }
     ui::TextBox* box(Term term) const { return boxes[static_cast<size_t>(term)]; }
-    // What is typed in a term's box, and written in its label; empty where the panel has none.
+    // What is typed in a term's box; empty where the panel has none.
     std::string typed(Term term) const { return box(term) ? box(term)->value() : std::string(); }
-    std::string written(Term term) const { return label(term) ? label(term)->caption() : std::string(); }
 };
 
 // The widgets a test screen's handlers act on.
@@ -147,14 +156,12 @@ class QuizScreen : public ui::Form {
     void bindEvents();
     void advanceCounter(ui::Label& ticks, int bound);
     void chooseLevel(int level);
-    void newProblem(const quiz::PanelParts& panel, int level);
-    void writeProblem(const quiz::PanelParts& panel, const quiz::Problem& problem);
-    void askFor(const quiz::PanelParts& panel, const quiz::Completion& completion);
-    void evaluate(const quiz::PanelParts& panel);
-    void mark(const quiz::PanelParts& panel, const quiz::Step& step);
+    void newProblem(size_t panel, int level);
+    static void show(const quiz::PanelParts& panel, const quiz::WorkedProblem& worked);
+    void evaluate(size_t panel);
+    void mark(const quiz::PanelParts& panel, const quiz::WorkedProblem& worked, const quiz::Step& step);
     const quiz::PanelParts& panelMadeBy(const ui::Button& newButton) const;
     static bool answersEmpty(const quiz::PanelParts& panel);
-    static bool runs(const quiz::PanelParts& panel, const quiz::Guard& guard);
     static void reveal(const quiz::PanelParts& panel);
     static void hideRow(const quiz::PanelParts& panel);
     void addToScore(ui::Label& count, double weight);
@@ -165,6 +172,7 @@ class QuizScreen : public ui::Form {
 
     const quiz::QuizSettings& settings_;
     quiz::Parts parts_;
+    std::array<quiz::WorkedProblem, 2> worked_; // the problem on each panel: upper, lower
 };
 
 } // namespace screens

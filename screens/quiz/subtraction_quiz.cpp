@@ -117,8 +117,10 @@ const QuizSettings kSettings{
                          {39, 4920, 4020, 600, 585}}}},
     .bound1 = 500,
     .bound2 = 400,
-    .upper = {kUpperPanel, {"Command6", "Command5"}, subtraction::kUpper, kSumUpperPlan},
-    .lower = {kLowerPanel, {"Command2", "Command1"}, subtraction::kLower, kSumLowerPlan},
+    .upper =
+        {kUpperPanel, {"Command6", "Command5"}, subtraction::kUpper, kSumUpperPlan, Problem::of(4, 7, 1, 7)},
+    .lower =
+        {kLowerPanel, {"Command2", "Command1"}, subtraction::kLower, kSumLowerPlan, Problem::of(4, 5, 3, 6)},
     .rule = WholeRule::ReducedAndWhole,
     .everyFourthGate = true,
     .clearHidesStars = true,

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "screens/quiz/quiz_screen.h"
 #include "tests/quiz/screen_driver.h"
 
 namespace {
@@ -212,6 +213,35 @@ TEST_P(AllFourTestScreens, EveryButtonCaptionFitsWithinItsButton) {
         const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), room.width())
             << button->objectName().toStdString();
+    }
+}
+
+// Each panel opens on its start problem, which its layout table shows solved: the numbers, the result,
+// the reduced pair and the whole number read what the worked start problem writes, and the boxes shown
+// are those it asks for, so the start problems are marked as any other.
+TEST_P(AllFourTestScreens, StartProblemsShowWhatTheirWorkedSolutionsWrite) {
+    using screens::quiz::Term;
+    const auto& screen = dynamic_cast<const screens::QuizScreen&>(openStill(GetParam()));
+    const screens::quiz::QuizSettings& settings = screen.settings();
+    for (const screens::quiz::PanelSettings* panel : {&settings.upper, &settings.lower}) {
+        const screens::quiz::WorkedProblem worked = work(panel->problems, settings.rule, panel->start);
+        const screens::quiz::PanelWidgets& w = panel->widgets;
+        const std::pair<Term, int> labels[] = {{Term::A, w.problem[0]},
+                                               {Term::B, w.problem[1]},
+                                               {Term::C, w.problem[2]},
+                                               {Term::D, w.problem[3]},
+                                               {Term::Numerator, w.n},
+                                               {Term::Denominator, w.d},
+                                               {Term::Whole, w.whole},
+                                               {Term::ReducedNumerator, w.reduced.numerator},
+                                               {Term::ReducedDenominator, w.reduced.denominator}};
+        for (const auto& [term, index] : labels) {
+            if (index >= 0) {
+                EXPECT_EQ(caption(screen, "Label1", index), worked.text(term)) << "Label1(" << index << ")";
+            }
+        }
+        EXPECT_EQ(box(screen, w.reducedBoxes.numerator).isVisible(), worked.completion.asksReduced());
+        EXPECT_EQ(box(screen, w.wholeBox).isVisible(), worked.completion.asksWhole);
     }
 }
 

@@ -3,14 +3,15 @@
 // and fit their boxes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <numeric>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
+#include "fraction/fraction.h"
 #include "screens/quiz/division_problems.h"
 #include "screens/quiz/multiplication_problems.h"
 #include "tests/quiz/expected_completion.h"
@@ -29,7 +30,7 @@ struct PanelCase {
     const PanelProblems& problems;
     int level; // 0 for level 1, 1 for level 2
     Operation operation;
-    bool wholeDivisor; // the upper panels: the second number stands alone in c
+    bool wholeDivisor; // the upper panels: the second number stands alone, n over 1
     Problem make(int t1, int t2) const { return problems.formulas[level](t1, t2); }
     Solution solve(const Problem& p) const { return problems.solve(p); }
 };
@@ -56,16 +57,16 @@ WholeRule ruleOf(const PanelCase& panel) { return panel.operation == Operation::
 struct Made {
     const PanelCase* panel;
     int t1, t2;
-    Problem problem;
-    std::vector<Caption> labels; // dividend copy, reciprocal and working pair, in writing order
+    std::array<std::int64_t, 4> problem; // a, b, c, d (1 where the second number is whole)
+    std::vector<Caption> labels;         // dividend copy, reciprocal and working pair, in writing order
     const char *n, *d;
     ExpectedCompletion expected;
 };
 
 // clang-format off
 const Made kMade[] = {
-    {&kTimesUpper1, 0, 0, {1, 2, 1}, {}, "1", "2", {"", "", "", false, false}},
-    {&kTimesUpper2, 0, 0, {-1, 2, -1}, {}, "1", "2", {"", "", "", false, false}},
+    {&kTimesUpper1, 0, 0, {1, 2, 1, 1}, {}, "1", "2", {"", "", "", false, false}},
+    {&kTimesUpper2, 0, 0, {-1, 2, -1, 1}, {}, "1", "2", {"", "", "", false, false}},
     {&kTimesLower1, 0, 0, {12, 2, 5, 9}, {{kWorkN, "12 × 5"}, {kWorkD, "2 × 9"}}, "60", "18", {"10", "3", "", true, false}},
     {&kTimesLower1, 0, 4, {12, 6, 9, 9}, {{kWorkN, "12 × 9"}, {kWorkD, "6 × 9"}}, "108", "54", {"", "", "2", false, true}},
     {&kTimesLower2, 0, 0, {-10, 9, -13, 13}, {{kWorkN, "-10 × -13"}, {kWorkD, "9 × 13"}}, "130", "117",
@@ -73,12 +74,12 @@ const Made kMade[] = {
     // Reduced by the greatest common divisor, 120.
     {&kTimesLower2, 138, 34, {8, 15, -15, 16}, {{kWorkN, "8 × -15"}, {kWorkD, "15 × 16"}}, "-120", "240",
      {"-1", "2", "", true, false}},
-    {&kOverUpper1, 0, 0, {1, 2, 5}, {{kCopyN, "1"}, {kCopyD, "2"}, {kRecipD, "5"}, {kRecipN, "1"}}, "1", "10",
+    {&kOverUpper1, 0, 0, {1, 2, 5, 1}, {{kCopyN, "1"}, {kCopyD, "2"}, {kRecipD, "5"}, {kRecipN, "1"}}, "1", "10",
      {"", "", "", false, false}},
-    {&kOverUpper1, 9, 0, {10, 2, 5}, {{kCopyN, "10"}, {kCopyD, "2"}, {kRecipD, "5"}, {kRecipN, "1"}}, "10", "10",
+    {&kOverUpper1, 9, 0, {10, 2, 5, 1}, {{kCopyN, "10"}, {kCopyD, "2"}, {kRecipD, "5"}, {kRecipN, "1"}}, "10", "10",
      {"1", "1", "1", true, true}},
     // The divisor's sign stays in the reciprocal's denominator and in D.
-    {&kOverUpper2, 0, 0, {-1, 2, -1}, {{kCopyN, "-1"}, {kCopyD, "2"}, {kRecipD, "-1"}, {kRecipN, "1"}}, "-1", "-2",
+    {&kOverUpper2, 0, 0, {-1, 2, -1, 1}, {{kCopyN, "-1"}, {kCopyD, "2"}, {kRecipD, "-1"}, {kRecipN, "1"}}, "-1", "-2",
      {"", "", "", false, false}},
     {&kOverLower1, 0, 0, {12, 2, 5, 9},
      {{kRecipD, "5"}, {kRecipN, "9"}, {kCopyD, "2"}, {kCopyN, "12"}, {kWorkN, "12 × 9"}, {kWorkD, "2 × 5"}}, "108", "10",
@@ -105,17 +106,16 @@ class MakingProducts : public testing::TestWithParam<Made> {};
 TEST_P(MakingProducts, GivesTheProblemAndItsSolutionLabels) {
     const Made& m = GetParam();
     const Problem p = m.panel->make(m.t1, m.t2);
-    EXPECT_EQ(std::vector<int>({p.a, p.b, p.c, p.d}),
-              std::vector<int>({m.problem.a, m.problem.b, m.problem.c, m.problem.d}));
+    EXPECT_EQ(numbersOf(p), m.problem);
     const Solution solution = m.panel->solve(p);
     ASSERT_EQ(solution.labels.size(), m.labels.size());
     for (size_t i = 0; i < m.labels.size(); ++i) {
         EXPECT_EQ(solution.labels[i].term, m.labels[i].term);
         EXPECT_EQ(solution.labels[i].text, m.labels[i].text);
     }
-    EXPECT_EQ(solution.n, m.n);
-    EXPECT_EQ(solution.d, m.d);
-    expectCompletion(complete(ruleOf(*m.panel), solution.n, solution.d), m.expected);
+    EXPECT_EQ(fraction::numberText(solution.result.numerator), m.n);
+    EXPECT_EQ(fraction::numberText(solution.result.denominator), m.d);
+    expectCompletion(complete(ruleOf(*m.panel), solution.result), m.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counters, MakingProducts, testing::ValuesIn(kMade));
@@ -146,57 +146,62 @@ struct Exact {
 };
 
 Exact uncancelled(const PanelCase& panel, const Problem& p) {
-    const std::int64_t d = panel.wholeDivisor ? 1 : p.d;
+    const auto [a, b, c, d] = numbersOf(p);
     if (panel.operation == Operation::Times)
-        return {std::int64_t{p.a} * p.c, std::int64_t{p.b} * d};
-    return {p.a * d, std::int64_t{p.b} * p.c};
+        return {a * c, b * d};
+    return {a * d, b * c};
 }
 
 std::string text(std::int64_t number) { return std::to_string(number); }
 
 // The problem's numbers: none is 0, denominators are at least 2.
 void checkNumbers(const Sweep& sweep, const Problem& p) {
-    for (int number : {p.a, p.b, p.c})
+    const auto [a, b, c, d] = numbersOf(p);
+    for (std::int64_t number : {a, b, c})
         EXPECT_TRUE(number != 0 && std::abs(number) <= sweep.maxSize) << number;
-    EXPECT_GE(p.b, 2);
-    const bool rightD = sweep.panel->wholeDivisor ? p.d == 0 : p.d >= 2 && p.d <= sweep.maxSize;
-    EXPECT_TRUE(rightD) << p.d;
+    EXPECT_GE(b, 2);
+    const bool rightD = sweep.panel->wholeDivisor ? d == 1 : d >= 2 && d <= sweep.maxSize;
+    EXPECT_TRUE(rightD) << d;
 }
 
 // The other solution labels: the copies of the problem's numbers and the working pair's factors.
 std::vector<Caption> expectedLabels(const PanelCase& panel, const Problem& p) {
+    const auto [a, b, c, d] = numbersOf(p);
     if (panel.operation == Operation::Times)
         return panel.wholeDivisor ? std::vector<Caption>{}
-                                  : std::vector<Caption>{{kWorkN, text(p.a) + " × " + text(p.c)},
-                                                         {kWorkD, text(p.b) + " × " + text(p.d)}};
+                                  : std::vector<Caption>{{kWorkN, text(a) + " × " + text(c)},
+                                                         {kWorkD, text(b) + " × " + text(d)}};
     if (panel.wholeDivisor)
-        return {{kCopyN, text(p.a)}, {kCopyD, text(p.b)}, {kRecipD, text(p.c)}, {kRecipN, "1"}};
-    return {{kRecipD, text(p.c)},
-            {kRecipN, text(p.d)},
-            {kCopyD, text(p.b)},
-            {kCopyN, text(p.a)},
-            {kWorkN, text(p.a) + " × " + text(p.d)},
-            {kWorkD, text(p.b) + " × " + text(p.c)}};
+        return {{kCopyN, text(a)}, {kCopyD, text(b)}, {kRecipD, text(c)}, {kRecipN, "1"}};
+    return {{kRecipD, text(c)},
+            {kRecipN, text(d)},
+            {kCopyD, text(b)},
+            {kCopyN, text(a)},
+            {kWorkN, text(a) + " × " + text(d)},
+            {kWorkD, text(b) + " × " + text(c)}};
 }
 
 void checkSolution(const Sweep& sweep, const Problem& p) {
     const PanelCase& panel = *sweep.panel;
     const Solution s = panel.solve(p);
     const Exact exact = uncancelled(panel, p);
-    const std::int64_t n = exactInteger(s.n), d = exactInteger(s.d);
-    ASSERT_EQ(n, exact.n) << s.n << "/" << s.d;
-    ASSERT_EQ(d, exact.d) << s.n << "/" << s.d;
+    const std::string nText = fraction::numberText(s.result.numerator);
+    const std::string dText = fraction::numberText(s.result.denominator);
+    const std::int64_t n = exactInteger(nText), d = exactInteger(dText);
+    ASSERT_EQ(n, exact.n) << nText << "/" << dText;
+    ASSERT_EQ(d, exact.d) << nText << "/" << dText;
     const std::vector<Caption> labels = expectedLabels(panel, p);
     ASSERT_EQ(s.labels.size(), labels.size());
     for (size_t i = 0; i < labels.size(); ++i)
         EXPECT_EQ(s.labels[i].text, labels[i].text) << "term " << static_cast<int>(labels[i].term);
 
     const WholeRule rule = ruleOf(panel);
-    expectExactCompletion(rule, s.n, s.d, n, d);
-    const Completion done = complete(rule, s.n, s.d);
+    expectExactCompletion(rule, s.result, n, d);
+    const CompletionTexts done = textsOf(complete(rule, s.result));
     if (sweep.maxLength == 0)
         return;
-    for (const std::string& value : {s.n, s.d, done.reducedNumerator, done.reducedDenominator, done.whole})
+    for (const std::string& value :
+         {nText, dText, done.reducedNumerator, done.reducedDenominator, done.whole})
         EXPECT_LE(value.size(), static_cast<size_t>(sweep.maxLength)) << value;
     for (const Caption& label : s.labels) { // the copies the pupil types again, not the working pair
         if (label.term != kWorkN && label.term != kWorkD) {
@@ -209,11 +214,11 @@ class EveryProductCounterPair : public testing::TestWithParam<Sweep> {};
 
 TEST_P(EveryProductCounterPair, SolvesExactlyAndFitsTheBoxes) {
     const Sweep& sweep = GetParam();
-    std::set<std::tuple<int, int, int, int>> seen;
+    std::set<std::array<std::int64_t, 4>> seen;
     for (int t1 = 0; t1 < 453; ++t1) {
         for (int t2 = 0; t2 < 400; ++t2) {
             const Problem p = sweep.panel->make(t1, t2);
-            if (!seen.insert({p.a, p.b, p.c, p.d}).second)
+            if (!seen.insert(numbersOf(p)).second)
                 continue;
             checkNumbers(sweep, p);
             checkSolution(sweep, p);

@@ -3,12 +3,12 @@
 // and fit their boxes.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <numeric>
 #include <set>
 #include <string>
-#include <tuple>
 
 #include "fraction/fraction.h"
 #include "screens/quiz/addition_problems.h"
@@ -43,7 +43,7 @@ const PanelCase kSubtractionLower2{"SubtractionLower2", subtraction::kLower, 1, 
 struct Made {
     const PanelCase* panel;
     int t1, t2;
-    Problem problem;
+    std::array<std::int64_t, 4> problem;      // a, b, c, d
     const char *working, *workingDenominator; // empty for the upper panels
     const char *n, *d;
     ExpectedCompletion expected;
@@ -81,7 +81,7 @@ class MakingProblems : public testing::TestWithParam<Made> {};
 TEST_P(MakingProblems, GivesTheProblemAndItsSolutionLabels) {
     const Made& m = GetParam();
     const Problem p = m.panel->make(m.t1, m.t2);
-    EXPECT_EQ(std::tie(p.a, p.b, p.c, p.d), std::tie(m.problem.a, m.problem.b, m.problem.c, m.problem.d));
+    EXPECT_EQ(numbersOf(p), m.problem);
     const Solution solution = m.panel->solve(p);
     if (*m.working) {
         ASSERT_EQ(solution.labels.size(), 2U);
@@ -92,9 +92,9 @@ TEST_P(MakingProblems, GivesTheProblemAndItsSolutionLabels) {
     } else {
         EXPECT_TRUE(solution.labels.empty());
     }
-    EXPECT_EQ(solution.n, m.n);
-    EXPECT_EQ(solution.d, m.d);
-    expectCompletion(complete(m.panel->rule, solution.n, solution.d), m.expected);
+    EXPECT_EQ(fraction::numberText(solution.result.numerator), m.n);
+    EXPECT_EQ(fraction::numberText(solution.result.denominator), m.d);
+    expectCompletion(complete(m.panel->rule, solution.result), m.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counters, MakingProblems, testing::ValuesIn(kMade));
@@ -129,9 +129,10 @@ struct Exact {
 };
 
 Exact exactResult(const Problem& p, int sign, bool oneDenominator) {
+    const auto [a, b, c, d] = numbersOf(p);
     if (oneDenominator)
-        return {p.a + sign * p.c, p.b};
-    return {std::int64_t{p.a} * p.d + sign * std::int64_t{p.b} * p.c, std::int64_t{p.b} * p.d};
+        return {a + sign * c, b};
+    return {a * d + sign * b * c, b * d};
 }
 
 // The working pair "x + y" or "x - y" over "z" must add up to N over D.
@@ -148,37 +149,40 @@ void checkWorking(const Solution& s, std::int64_t n, std::int64_t d) {
 
 void checkSolution(const Sweep& sweep, const Problem& p) {
     const Solution s = sweep.panel->solve(p);
+    const std::array<std::int64_t, 4> numbers = numbersOf(p);
     if (sweep.oneDenominator) {
-        ASSERT_EQ(p.b, p.d);
+        ASSERT_EQ(numbers[1], numbers[3]);
     }
     // Addition raises an equal first denominator; subtraction's text-order guard may still give
     // equal ones at level 1 (8/9 - 4/9), which are then cross-multiplied like any other.
     if (!sweep.oneDenominator && sweep.sign > 0) {
-        ASSERT_NE(p.b, p.d);
+        ASSERT_NE(numbers[1], numbers[3]);
     }
     const Exact exact = exactResult(p, sweep.sign, sweep.oneDenominator);
-    const std::int64_t n = exactInteger(s.n), d = exactInteger(s.d);
-    ASSERT_EQ(n * exact.d, exact.n * d) << s.n << "/" << s.d;
+    const std::string nText = fraction::numberText(s.result.numerator);
+    const std::string dText = fraction::numberText(s.result.denominator);
+    const std::int64_t n = exactInteger(nText), d = exactInteger(dText);
+    ASSERT_EQ(n * exact.d, exact.n * d) << nText << "/" << dText;
     if (!sweep.oneDenominator)
         checkWorking(s, n, d);
 
-    expectExactCompletion(sweep.panel->rule, s.n, s.d, n, d);
-    const Completion done = complete(sweep.panel->rule, s.n, s.d);
-    for (const std::string& text : {s.d, done.reducedNumerator, done.reducedDenominator, done.whole})
+    expectExactCompletion(sweep.panel->rule, s.result, n, d);
+    const CompletionTexts done = textsOf(complete(sweep.panel->rule, s.result));
+    for (const std::string& text : {dText, done.reducedNumerator, done.reducedDenominator, done.whole})
         EXPECT_LE(text.size(), 4U) << text;
-    EXPECT_LE(s.n.size(), static_cast<size_t>(sweep.numeratorBoxLength)) << s.n;
+    EXPECT_LE(nText.size(), static_cast<size_t>(sweep.numeratorBoxLength)) << nText;
 }
 
 class EveryCounterPair : public testing::TestWithParam<Sweep> {};
 
 TEST_P(EveryCounterPair, SolvesExactlyAndFitsTheBoxes) {
     const Sweep& sweep = GetParam();
-    std::set<std::tuple<int, int, int, int>> seen;
+    std::set<std::array<std::int64_t, 4>> seen;
     std::int64_t minN = 1000, maxN = -1000, minD = 1000, maxD = -1000;
     for (int t1 = 0; t1 < 500; ++t1) {
         for (int t2 = 0; t2 < 400; ++t2) {
             const Problem p = sweep.panel->make(t1, t2);
-            if (!seen.insert({p.a, p.b, p.c, p.d}).second)
+            if (!seen.insert(numbersOf(p)).second)
                 continue;
             checkSolution(sweep, p);
             if (HasFailure())

@@ -38,7 +38,7 @@ class Completing : public testing::TestWithParam<CompletionCase> {};
 
 TEST_P(Completing, FillsTheReducedAndWholeLabelsAndAsksForTheRightBoxes) {
     const CompletionCase& c = GetParam();
-    expectCompletion(screens::quiz::complete(c.rule, c.n, c.d), c.expected);
+    expectCompletion(screens::quiz::complete(c.rule, *fraction::Fraction::read(c.n, c.d)), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, Completing, testing::ValuesIn(kCompletions));
@@ -72,8 +72,8 @@ constexpr ComparisonCase kComparisons[] = {
     {Comparison::FractionSize, "3", "2", "-6", "4", true},
     {Comparison::FractionSize, "3", "0", "-6", "4", false},
     {Comparison::FractionSize, "2", "3", "-6", "4", false},
-    {Comparison::FractionSize, "3", "0.9", "10", "3", true}, // 60/18 reduced, typed with decimals:
-    {Comparison::FractionSize, "6", "1.8", "10", "3", true}, // right by their values (3 / 0.9 is not 10 / 3
+    {Comparison::FractionSize, "3", "0.9", "10", "3", true},  // 60/18 reduced, typed with decimals:
+    {Comparison::FractionSize, "6", "1.8", "10", "3", true},  // right by their values (3 / 0.9 is not 10 / 3
     {Comparison::FractionSize, "-6", "1.8", "10", "3", true}, // in binary floating point)
     {Comparison::FractionSize, "10", "3", "10", "3", true},
     {Comparison::FractionSize, "3.000001", "0.9", "10", "3", false},
@@ -119,9 +119,11 @@ class Comparing : public testing::TestWithParam<ComparisonCase> {};
 
 TEST_P(Comparing, JudgesTheTypedBoxes) {
     const ComparisonCase& c = GetParam();
-    EXPECT_EQ(screens::quiz::isRight(c.kind, {c.typedNumerator, c.typedDenominator},
-                                     {c.expectedNumerator, c.expectedDenominator}),
-              c.right);
+    using screens::quiz::Number;
+    EXPECT_EQ(
+        screens::quiz::isRight(c.kind, {Number::read(c.typedNumerator), Number::read(c.typedDenominator)},
+                               {Number::read(c.expectedNumerator), Number::read(c.expectedDenominator)}),
+        c.right);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, Comparing, testing::ValuesIn(kComparisons));
