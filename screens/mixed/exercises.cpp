@@ -24,16 +24,6 @@ Marking withTotalPossible(Marking marking) {
 
 } // namespace
 
-Answer Answer::typed(std::string_view numerator, std::string_view denominator) {
-    Answer answer{fraction::trimmed(numerator), fraction::trimmed(denominator), std::nullopt};
-    answer.value = Fraction::read(answer.numerator, answer.denominator);
-    return answer;
-}
-
-Answer Answer::written(const Fraction& fraction) {
-    return {numberText(fraction.numerator), numberText(fraction.denominator), fraction};
-}
-
 Exact remainder(const Exact& dividend, int divisor) {
     // The cycles hold small whole numbers; one too large to have an integer value would count as 0.
     return Exact::of(dividend.integerValue().value_or(0) % divisor);
@@ -114,11 +104,12 @@ Fraction multiple(const Fraction& fraction, int factor) {
 }
 
 Marking markMixedNumber(const Fraction& expected, const Answer& typed) {
-    if (!typed.value)
+    if (!typed.value())
         return withTotalPossible({{Count::Possible, 2}});
-    const Answer shown = Answer::written(expected);
+    const Answer shown = Answer::of(expected);
     Marking marking;
-    for (const bool right : {shown.numerator == typed.numerator, shown.denominator == typed.denominator}) {
+    for (const bool right :
+         {shown.numerator.text == typed.numerator.text, shown.denominator.text == typed.denominator.text}) {
         if (right)
             marking.insert(marking.end(),
                            {{Count::Earned, 1}, {Count::Possible, 1}, {Count::TotalEarned, 1}});
@@ -130,11 +121,12 @@ Marking markMixedNumber(const Fraction& expected, const Answer& typed) {
 
 Marking markSimplestForm(const SimplestForm& question, const Answer& typed) {
     // An equal fraction with the question's numerator or a larger one is not reduced at all.
-    const bool reduced = typed.value && fraction::sameValue(*typed.value, question.answer) &&
-                         typed.value->numerator < question.question.numerator;
+    const std::optional<Fraction> value = typed.value();
+    const bool reduced = value && fraction::sameValue(*value, question.answer) &&
+                         value->numerator < question.question.numerator;
     if (!reduced)
         return withTotalPossible({{Count::Possible, 2}});
-    if (typed.numerator == numberText(question.answer.numerator))
+    if (typed.numerator.text == numberText(question.answer.numerator))
         return withTotalPossible({{Count::Earned, 2}, {Count::Possible, 2}, {Count::TotalEarned, 2}});
     return withTotalPossible({{Count::Earned, 1}, {Count::TotalEarned, 1}, {Count::Possible, 2}});
 }
@@ -142,17 +134,18 @@ Marking markSimplestForm(const SimplestForm& question, const Answer& typed) {
 // The same number, compared exactly: a typed decimal counts by its value (1.5 over 0.9 is 5 over 3). A
 // typed text that is not a number, or a zero denominator, is never the same fraction.
 bool isEqualFraction(const Answer& typed, const Fraction& given) {
-    return typed.value && fraction::sameValue(*typed.value, given) &&
-           typed.numerator != numberText(given.numerator);
+    const std::optional<Fraction> value = typed.value();
+    return value && fraction::sameValue(*value, given) && typed.numerator.text != numberText(given.numerator);
 }
 
 bool earnsTotalReward(double totalEarned) { return std::fmod(fraction::roundHalfEven(totalEarned), 4) == 0; }
 
 std::optional<Answer> doubledToKeepApart(const Answer& changed, const Answer& other) {
     // Doubling a zero numerator leaves the two equal, and the pairs would double each other for ever.
-    if (changed.numerator != other.numerator || !other.value || other.value->numerator.isZero())
+    const std::optional<Fraction> value = other.value();
+    if (changed.numerator.text != other.numerator.text || !value || value->numerator.isZero())
         return std::nullopt;
-    return Answer::written(multiple(*other.value, 2));
+    return Answer::of(multiple(*value, 2));
 }
 
 } // namespace screens::mixed

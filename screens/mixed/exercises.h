@@ -11,6 +11,7 @@
 
 #include "fraction/exact.h"
 #include "fraction/fraction_value.h"
+#include "screens/common/written.h"
 
 namespace screens::mixed {
 
@@ -18,19 +19,9 @@ using fraction::Exact;
 using fraction::Fraction;
 using fraction::MixedNumber;
 
-// An answer as it stands written, typed by the pupil or written by the screen: its two texts, which
-// some rules compare as text ("07" is not "7"), and the fraction they write, read once; empty unless
-// both texts are numbers.
-struct Answer {
-    std::string numerator, denominator;
-    std::optional<Fraction> value;
-
-    // The trimmed texts of two answer boxes.
-    static Answer typed(std::string_view numerator, std::string_view denominator);
-    // A fraction as the screen writes it, each part in its number text.
-    static Answer written(const Fraction& fraction);
-    bool operator==(const Answer&) const = default;
-};
+// An answer as it stands written, typed by the pupil or written by the screen: some rules compare
+// its texts as text ("07" is not "7"), others the fraction they write.
+using Answer = WrittenFraction;
 
 // The remainder of the dividend, rounded to a whole number, with the sign of the dividend
 // (-4 mod 8 is -4).

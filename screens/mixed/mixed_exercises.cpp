@@ -139,8 +139,8 @@ void MixedExercises::newGivenFraction() {
 // The given fraction, and its double and triple as the equal fractions shown once it is marked.
 void MixedExercises::showGivenFraction() {
     show(parts_.equalFractions.given, given_);
-    showEqualFraction(0, mixed::Answer::written(mixed::multiple(given_, 2)));
-    showEqualFraction(1, mixed::Answer::written(mixed::multiple(given_, 3)));
+    showEqualFraction(0, mixed::Answer::of(mixed::multiple(given_, 2)));
+    showEqualFraction(1, mixed::Answer::of(mixed::multiple(given_, 3)));
 }
 
 void MixedExercises::checkEqualFractions() {
@@ -168,10 +168,10 @@ void MixedExercises::showEqualFraction(std::size_t side, const mixed::Answer& fr
     const FractionLabels& labels = parts_.equalFractions.shown[side];
     const mixed::Answer before = std::exchange(equalFractions_[side], fraction);
     const mixed::Answer& now = equalFractions_[side];
-    labels.numerator.setCaption(now.numerator);
+    labels.numerator.setCaption(now.numerator.text);
     if (now.numerator != before.numerator)
         keepApart(side);
-    labels.denominator.setCaption(now.denominator);
+    labels.denominator.setCaption(now.denominator.text);
     if (now.denominator != before.denominator)
         keepApart(side);
 }
@@ -232,16 +232,16 @@ void MixedExercises::clearMarks() {
 // Showing and reading the parts ---------------------------------------------------------------------
 
 void MixedExercises::show(const FractionLabels& labels, const mixed::Answer& fraction) {
-    labels.numerator.setCaption(fraction.numerator);
-    labels.denominator.setCaption(fraction.denominator);
+    labels.numerator.setCaption(fraction.numerator.text);
+    labels.denominator.setCaption(fraction.denominator.text);
 }
 
 void MixedExercises::show(const FractionLabels& labels, const mixed::Fraction& fraction) {
-    show(labels, mixed::Answer::written(fraction));
+    show(labels, mixed::Answer::of(fraction));
 }
 
 mixed::Answer MixedExercises::typed(const FractionBoxes& boxes) {
-    return mixed::Answer::typed(boxes.numerator.value(), boxes.denominator.value());
+    return mixed::Answer::read(boxes.numerator.value(), boxes.denominator.value());
 }
 
 void MixedExercises::empty(const FractionBoxes& boxes) {

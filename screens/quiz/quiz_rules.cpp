@@ -47,10 +47,6 @@ bool runs(const Guard& guard, const Completion& completion) {
     return completion.asks(guard.shown) && (guard.hidden == Term::None || !completion.asks(guard.hidden));
 }
 
-Number Number::read(std::string_view typed) {
-    return {fraction::trimmed(typed), fraction::Exact::read(typed)};
-}
-
 std::optional<fraction::Exact> WorkedProblem::value(Term term) const {
     const std::optional<fraction::Fraction>& reduced = completion.reduced;
     switch (term) {
@@ -92,16 +88,9 @@ WorkedProblem work(const PanelProblems& problems, WholeRule rule, const Problem&
 
 namespace {
 
-// Both numbers of a pair as one fraction; none when either is no number.
-std::optional<fraction::Fraction> fractionOf(const Numbers& pair) {
-    if (!pair.numerator.value || !pair.denominator.value)
-        return std::nullopt;
-    return fraction::Fraction{*pair.numerator.value, *pair.denominator.value};
-}
-
 // A typed number written exactly as the screen wrote its term.
-bool sameText(const Number& typed, const Number& written) {
-    return typed.value && typed.text == written.text;
+bool sameText(const Written& typed, const Written& written) {
+    return typed.number && typed.text == written.text;
 }
 
 } // namespace
@@ -109,11 +98,11 @@ bool sameText(const Number& typed, const Number& written) {
 // Comparisons by value and by size are exact, so a typed decimal counts by its value: 0.6 over 0.4 is
 // 6 over 4, though 0.6 / 0.4 is 1.4999999999999998 in binary floating point, and 3 over 0.9 has the
 // size of 10 over 3, though 3 / 0.9 is 3.333333333333333 and 10 / 3 is 3.3333333333333335.
-bool isRight(Comparison kind, const Numbers& typed, const Numbers& expected) {
+bool isRight(Comparison kind, const WrittenFraction& typed, const WrittenFraction& expected) {
     switch (kind) {
     case Comparison::FractionValue:
     case Comparison::FractionSize: {
-        const auto answer = fractionOf(typed), solution = fractionOf(expected);
+        const auto answer = typed.value(), solution = expected.value();
         if (!answer || !solution)
             return false;
         // Both count a zero denominator as no fraction at all.
@@ -122,8 +111,8 @@ bool isRight(Comparison kind, const Numbers& typed, const Numbers& expected) {
     }
     case Comparison::NumberValue:
     case Comparison::NumberSize: {
-        const std::optional<fraction::Exact>& answer = typed.numerator.value;
-        const std::optional<fraction::Exact>& solution = expected.numerator.value;
+        const std::optional<fraction::Exact>& answer = typed.numerator.number;
+        const std::optional<fraction::Exact>& solution = expected.numerator.number;
         if (!answer || !solution)
             return false;
         return kind == Comparison::NumberValue ? *answer == *solution
@@ -133,7 +122,7 @@ bool isRight(Comparison kind, const Numbers& typed, const Numbers& expected) {
         return sameText(typed.numerator, expected.numerator) &&
                (expected.denominator.text.empty() || sameText(typed.denominator, expected.denominator));
     case Comparison::UnitOverWhole:
-        return typed.numerator.value == fraction::Exact::of(1) && !typed.denominator.text.empty() &&
+        return typed.numerator.number == fraction::Exact::of(1) && !typed.denominator.text.empty() &&
                typed.denominator.text == expected.denominator.text;
     }
     return false;

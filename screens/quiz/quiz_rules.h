@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "fraction/fraction_value.h"
+#include "screens/common/written.h"
 
 namespace screens::quiz {
 
@@ -85,20 +86,6 @@ struct Completion {
 };
 Completion complete(WholeRule rule, const fraction::Fraction& result);
 
-// A number as a marking step compares it: the text it is written as and its exact value (none when
-// the text is no number, and for a term the problem does not have).
-struct Number {
-    std::string text;
-    std::optional<fraction::Exact> value;
-
-    // A typed box, read once: its trimmed text and the number it reads as.
-    static Number read(std::string_view typed);
-};
-// A numerator and, for pairs, a denominator (a lone number has none).
-struct Numbers {
-    Number numerator, denominator;
-};
-
 // A panel's current problem worked out, kept by the screen: what it shows and what it marks against.
 struct WorkedProblem {
     Problem problem;
@@ -109,7 +96,7 @@ struct WorkedProblem {
     std::optional<fraction::Exact> value(Term term) const;
     // What the screen writes in a term's label: a value's number text, or a solution text.
     std::string text(Term term) const;
-    Number number(Term term) const { return {text(term), value(term)}; }
+    Written number(Term term) const { return {text(term), value(term)}; }
 };
 WorkedProblem work(const PanelProblems& problems, WholeRule rule, const Problem& problem);
 
@@ -153,7 +140,7 @@ struct Step {
 
 // An empty box, blanks, a lone "-" or a zero to divide by make the step wrong; nothing here divides
 // by zero.
-bool isRight(Comparison kind, const Numbers& typed, const Numbers& expected);
+bool isRight(Comparison kind, const WrittenFraction& typed, const WrittenFraction& expected);
 
 // The reward check: a star for a success rate above four fifths, never while nothing has been
 // attempted, and with the every-fourth gate only when the attempt count, rounded half to even, is a

@@ -248,9 +248,10 @@ bool QuizScreen::answersEmpty(const PanelParts& panel) {
 
 // Each typed box is read once; the expected numbers are the worked problem's own.
 void QuizScreen::mark(const PanelParts& panel, const WorkedProblem& worked, const Step& step) {
-    const Numbers typed{Number::read(panel.typed(step.typed.numerator)),
-                        Number::read(panel.typed(step.typed.denominator))};
-    const Numbers expected{worked.number(step.expected.numerator), worked.number(step.expected.denominator)};
+    const WrittenFraction typed{Written::read(panel.typed(step.typed.numerator)),
+                                Written::read(panel.typed(step.typed.denominator))};
+    const WrittenFraction expected{worked.number(step.expected.numerator),
+                                   worked.number(step.expected.denominator)};
     // The right count rises first, so the reward check it runs still sees the old attempt count.
     if (isRight(step.kind, typed, expected))
         addToScore(parts_.tally.right, step.weight);

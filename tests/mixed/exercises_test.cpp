@@ -24,7 +24,7 @@ void PrintTo(const MixedNumber& n, std::ostream* out) {
 } // namespace fraction
 
 namespace screens::mixed {
-void PrintTo(const Answer& a, std::ostream* out) { *out << a.numerator << "/" << a.denominator; }
+void PrintTo(const Answer& a, std::ostream* out) { *out << a.numerator.text << "/" << a.denominator.text; }
 } // namespace screens::mixed
 
 namespace {
@@ -37,7 +37,7 @@ Exact number(std::string_view text) { return *Exact::read(text); }
 struct Typed {
     const char *numerator, *denominator;
 };
-Answer read(const Typed& typed) { return Answer::typed(typed.numerator, typed.denominator); }
+Answer read(const Typed& typed) { return Answer::read(typed.numerator, typed.denominator); }
 MixedNumber mixedNumber(std::int64_t whole, std::int64_t numerator, std::int64_t denominator) {
     return {Exact::of(whole), Fraction::of(numerator, denominator)};
 }
@@ -172,7 +172,7 @@ TEST(MixedMarking, MixedNumberBoxesAreMarkedOneByOneAsExactText) {
         EXPECT_EQ(markMixedNumber(seven, read(row.typed)), row.marking)
             << row.typed.numerator << "/" << row.typed.denominator;
     // 4 and -5/2 is -13/2; 13 over -2 has the same value but neither box is right.
-    EXPECT_EQ(markMixedNumber(Fraction::of(-13, 2), Answer::typed("13", "-2")),
+    EXPECT_EQ(markMixedNumber(Fraction::of(-13, 2), Answer::read("13", "-2")),
               (Marking{kPossible1, kPossible1, kTotalPossible2}));
 }
 
@@ -242,10 +242,10 @@ TEST(MixedRewards, PicturesComeInOrderAndTheLastStaysAfterAllAreShown) {
 
 TEST(MixedRewards, EqualNumeratorsDoubleTheOtherFractionUnlessZero) {
     const auto doubled = [](const char* changed, const char* other, const char* otherDenominator = "9") {
-        return doubledToKeepApart(Answer::typed(changed, "6"), Answer::typed(other, otherDenominator));
+        return doubledToKeepApart(Answer::read(changed, "6"), Answer::read(other, otherDenominator));
     };
-    EXPECT_EQ(doubled("15", "15"), Answer::written(Fraction::of(30, 18)));
-    EXPECT_EQ(doubled("1.5", "1.5", "0.9"), Answer::written(*Fraction::read("3", "1.8")));
+    EXPECT_EQ(doubled("15", "15"), Answer::of(Fraction::of(30, 18)));
+    EXPECT_EQ(doubled("1.5", "1.5", "0.9"), Answer::of(*Fraction::read("3", "1.8")));
     EXPECT_FALSE(doubled("15", "10"));
     EXPECT_FALSE(doubled("15", "15.0"));
     EXPECT_FALSE(doubled("0", "0"));

@@ -119,10 +119,10 @@ class Comparing : public testing::TestWithParam<ComparisonCase> {};
 
 TEST_P(Comparing, JudgesTheTypedBoxes) {
     const ComparisonCase& c = GetParam();
-    using screens::quiz::Number;
+    using screens::Written;
     EXPECT_EQ(
-        screens::quiz::isRight(c.kind, {Number::read(c.typedNumerator), Number::read(c.typedDenominator)},
-                               {Number::read(c.expectedNumerator), Number::read(c.expectedDenominator)}),
+        screens::quiz::isRight(c.kind, {Written::read(c.typedNumerator), Written::read(c.typedDenominator)},
+                               {Written::read(c.expectedNumerator), Written::read(c.expectedDenominator)}),
         c.right);
 }
 
