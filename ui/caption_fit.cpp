@@ -43,10 +43,11 @@ QRect measureInk(const Drawn& drawn) {
     painter.setPen(Qt::black);
     painter.drawText(drawn.area.translated(-canvas.topLeft()), drawn.flags, drawn.text);
     painter.end();
-    int top = image.height(), bottom = -1, left = image.width(), right = -1;
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width(), height = image.height();
+    int top = height, bottom = -1, left = width, right = -1;
+    for (int y = 0; y < height; ++y) {
         const uchar* line = image.constScanLine(y);
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if (line[x] != 0) {
                 top = std::min(top, y), bottom = y;
                 left = std::min(left, x), right = std::max(right, x);
@@ -110,6 +111,13 @@ int clearance(const QWidget& widget) {
 
 QRect inset(const QRect& rect, int by) { return rect.adjusted(by, by, -by, -by); }
 
+// Ink keeps within half a letter's height of the lines it is set on: a caption with that much room on
+// every side fits without being drawn to measure it.
+bool hasRoomAround(const QRect& text, const QRect& room, const QFontMetrics& metrics) {
+    const int half = metrics.height() / 2;
+    return room.contains(text.adjusted(-half, -half, half, half));
+}
+
 // A button's bevel is two pixels thick; its caption keeps clear of it.
 QRect roomInsideBevel(const QAbstractButton& button) { return inset(button.rect(), 2 + clearance(button)); }
 
@@ -139,10 +147,16 @@ void fitCaption(Label& label) {
     const QRect room = inset(contents, clearance(label));
     const int layout = Qt::TextWordWrap | int(label.alignment());
     shrinkUntil(label, [&](const QFont& font) {
-        const QRect needed = QFontMetrics(font).boundingRect(contents, layout, label.text());
+        const QFontMetrics metrics(font);
+        const QRect needed = metrics.boundingRect(contents, layout, label.text());
         if (needed.width() > contents.width() || needed.height() > contents.height())
             return false;
         label.setFont(font);
+        // As for a button: with half a line of room on every side the ink is inside without drawing it.
+        if (hasRoomAround(needed, room, metrics)) {
+            shift = QPoint();
+            return true;
+        }
         const std::optional<QPoint> into = inkShiftFor(label, font, room);
         shift = into.value_or(QPoint());
         return into.has_value();
@@ -164,11 +178,7 @@ void fitCaption(QAbstractButton& button) {
         const QFontMetrics metrics(font);
         if (metrics.horizontalAdvance(button.text()) > area.width())
             return false;
-        // Ink keeps within half a letter's height of the line it is set on: a caption with that much
-        // room on every side fits without being drawn to measure it.
-        const int half = metrics.height() / 2;
-        if (room.contains(
-                metrics.boundingRect(area, flags, button.text()).adjusted(-half, -half, half, half)))
+        if (hasRoomAround(metrics.boundingRect(area, flags, button.text()), room, metrics))
             return true;
         const QRect ink =
             inkOf({button.text(), font, area, flags | Qt::TextShowMnemonic, button.devicePixelRatioF()});
