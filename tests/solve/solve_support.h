@@ -53,7 +53,10 @@ inline std::vector<int> shownSigns(const QWidget& screen) {
 }
 
 // True when the label's caption, wrapped at blanks, lies within the label in its own font.
+// An empty caption draws nothing, whatever the height of a line of its font.
 inline bool captionFits(const QLabel& label) {
+    if (label.text().isEmpty())
+        return true;
     const QRect room = label.contentsRect();
     const QRect needed = QFontMetrics(label.font())
                              .boundingRect(room, Qt::TextWordWrap | int(label.alignment()), label.text());

@@ -13,8 +13,12 @@ namespace driver {
 ui::Form& open(std::string_view name) {
     ui::Form& form = ui::forms::show(name);
     settle();
-    if (!form.isActiveWindow())
+    // A window system of its own (Windows, under Wine) activates the window a moment later, and may
+    // drop the request of the first window while it is still starting; it is asked once more.
+    for (int attempt = 0; attempt < 2 && !form.isActiveWindow(); ++attempt) {
+        form.activateWindow();
         static_cast<void>(QTest::qWaitForWindowActive(&form)); // the checks that need it say so
+    }
     return form;
 }
 
