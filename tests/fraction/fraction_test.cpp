@@ -1,6 +1,7 @@
 #include "fraction/fraction.h"
 #include "fraction/exact.h"
 #include "fraction/fraction_value.h"
+#include "tests/fraction/written_results.h"
 
 #include <gtest/gtest.h>
 
@@ -13,27 +14,9 @@
 
 namespace {
 
-// A reduction as the screens write it: the reduced pair's number texts and the divisor; empty texts
-// and divisor 0 where there is none.
-struct Reduction {
-    std::string numerator, denominator;
-    std::int64_t divisor = 0;
-};
-
-Reduction reductionOf(const std::string& numerator, const std::string& denominator) {
-    const auto written = fraction::Fraction::read(numerator, denominator);
-    const auto reduced = written ? fraction::reduce(*written) : std::nullopt;
-    if (!reduced)
-        return {};
-    return {fraction::numberText(reduced->fraction.numerator),
-            fraction::numberText(reduced->fraction.denominator), reduced->divisor};
-}
-
-std::string wholeResultOf(const std::string& numerator, const std::string& denominator) {
-    const auto written = fraction::Fraction::read(numerator, denominator);
-    const auto whole = written ? fraction::wholeResult(*written) : std::nullopt;
-    return whole ? fraction::numberText(*whole) : std::string();
-}
+using written::Reduction;
+using written::reductionOf;
+using written::wholeResultOf;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();

@@ -17,6 +17,7 @@
 
 #include "fraction/exact.h"
 #include "fraction/fraction_value.h"
+#include "tests/fraction/written_results.h"
 #include "fraction/fraction.h"
 
 namespace {
@@ -218,23 +219,8 @@ std::int64_t referenceGcd(std::int64_t a, std::int64_t b) {
     return a;
 }
 
-// The reduction of two texts as a screen writes it: the reduced pair's number texts and the divisor.
-struct Reduction {
-    std::string numerator, denominator;
-    std::int64_t divisor = 0;
-};
-
-Reduction reductionOf(std::string_view numerator, std::string_view denominator) {
-    const auto written = fraction::Fraction::read(numerator, denominator);
-    const auto reduced = written ? fraction::reduce(*written) : std::nullopt;
-    if (!reduced)
-        return {};
-    return {fraction::numberText(reduced->fraction.numerator),
-            fraction::numberText(reduced->fraction.denominator), reduced->divisor};
-}
-
 void checkReduction(std::string_view numerator, std::string_view denominator) {
-    const Reduction reduction = reductionOf(numerator, denominator);
+    const written::Reduction reduction = written::reductionOf(numerator, denominator);
     const auto n = referenceRulesInteger(numerator);
     const auto d = referenceRulesInteger(denominator);
     if (!n || !d || !fraction::isNumeric(numerator) || !fraction::isNumeric(denominator)) {
@@ -377,10 +363,8 @@ void checkExactType(std::string_view a, std::string_view b) {
 }
 
 void checkWholeNumber(std::string_view numerator, std::string_view denominator) {
-    const auto written = fraction::Fraction::read(numerator, denominator);
-    const auto result = written ? fraction::wholeResult(*written) : std::nullopt;
-    const std::string whole = result ? fraction::numberText(*result) : std::string();
-    if (!written) {
+    const std::string whole = written::wholeResultOf(numerator, denominator);
+    if (!fraction::Fraction::read(numerator, denominator)) {
         check(whole.empty(), "no whole-number result without a fraction");
         return;
     }
