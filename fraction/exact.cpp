@@ -239,7 +239,7 @@ Exact operator+(const Exact& x, const Exact& y) {
         result.negative_ = x.negative_;
         result.digits_ = addDigits(a, b);
     } else {
-        const bool xLarger = compareSize(x, y) > 0;
+        const bool xLarger = std::is_gt(compareSize(x, y));
         result.negative_ = xLarger ? x.negative_ : y.negative_;
         result.digits_ = xLarger ? subtractDigits(a, b) : subtractDigits(b, a);
     }
@@ -293,7 +293,7 @@ bool sameRatio(const Exact& a, const Exact& b, const Exact& c, const Exact& d) {
 }
 
 bool sameRatioSize(const Exact& a, const Exact& b, const Exact& c, const Exact& d) {
-    return !b.isZero() && !d.isZero() && compareSize(a * d, c * b) == 0;
+    return !b.isZero() && !d.isZero() && std::is_eq(compareSize(a * d, c * b));
 }
 
 } // namespace fraction
