@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,10 +24,18 @@
 
 namespace {
 
-// A failed zoom test leaves the program at its own size for the tests after it.
+// The caret stays lit, so that two pictures of one screen differ only where the screen does; a
+// failed zoom test leaves the program at its own size for the tests after it.
 class Desktop : public testing::Test {
   protected:
-    void TearDown() override { ui::forms::resetZoom(); }
+    void SetUp() override { QGuiApplication::styleHints()->setCursorFlashTime(0); }
+    void TearDown() override {
+        QGuiApplication::styleHints()->setCursorFlashTime(flashTime_);
+        ui::forms::resetZoom();
+    }
+
+  private:
+    int flashTime_ = QGuiApplication::styleHints()->cursorFlashTime();
 };
 
 QRect availableArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
