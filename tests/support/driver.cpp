@@ -13,13 +13,17 @@ namespace driver {
 ui::Form& open(std::string_view name) {
     ui::Form& form = ui::forms::show(name);
     settle();
-    // A window system of its own (Windows, under Wine) activates the window a moment later, and may
-    // drop the request of the first window while it is still starting; it is asked once more.
-    for (int attempt = 0; attempt < 2 && !form.isActiveWindow(); ++attempt) {
-        form.activateWindow();
-        static_cast<void>(QTest::qWaitForWindowActive(&form)); // the checks that need it say so
-    }
+    activate(form);
     return form;
+}
+
+void activate(QWidget& window) {
+    // A window system of its own (Windows, under Wine) activates a window a moment later, and may
+    // drop the request while it is still starting or resizing windows; it is asked once more.
+    for (int attempt = 0; attempt < 2 && !window.isActiveWindow(); ++attempt) {
+        window.activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(&window)); // the checks that need it say so
+    }
 }
 
 void settle() {

@@ -18,6 +18,9 @@ namespace driver {
 // widget has the focus: once offscreen, as long as the window system takes on a real one (Windows).
 ui::Form& open(std::string_view name);
 
+// Brings a window to the front and waits until it is the active one, as a person's click would.
+void activate(QWidget& window);
+
 // Lets pending events run, including the destruction of unloaded screens.
 void settle();
 
